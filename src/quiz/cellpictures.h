@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include <bitset>
+
+namespace quiz {
+
+constexpr int firstPicture = 101; // "A"
+constexpr int lastPicture = 126;  // "Z"
+constexpr int pictureOffset = 36; // picture number = character code + 36
+
+// Raised dots of a letter "A".."Z": bit 0 is dot 1 ... bit 5 is dot 6.
+std::bitset<6> raisedDots(QChar letter);
+
+struct CellGeometry {
+    int width;
+    int height;
+    qreal diameter;
+    qreal columnX[2];
+    qreal rowY[3];
+};
+// The two sizes of cell picture: A and O are drawn smaller.
+const CellGeometry& geometryFor(int pictureNumber);
+
+// Draws cell picture 101..126 at the given device pixel ratio; at ratio 1
+// the picture is the 96-dpi bitmap. Any other number fails like a missing
+// resource.
+QImage drawCellPicture(int pictureNumber, qreal devicePixelRatio = 1.0);
+QPixmap LoadCellPicture(int pictureNumber, qreal devicePixelRatio = 1.0);
+
+} // namespace quiz

@@ -1,0 +1,158 @@
+#include "quizwindow.h"
+
+#include "cellpictures.h"
+#include "randominteger.h"
+
+#include "shell/runtime.h"
+
+#include <QGroupBox>
+
+namespace quiz {
+
+using shell::ErrorReport;
+using shell::Procedure;
+
+QPixmap loadPictureFor(const QWidget* widget, int pictureNumber)
+{
+    // Drawn at the screen's resolution, so cells stay crisp on high-DPI screens.
+    return LoadCellPicture(pictureNumber, widget ? widget->devicePixelRatioF() : 1.0);
+}
+
+Form2::Form2(const shell::Services& services, SoundPlayer& sound, PictureLoader loadPicture,
+             QWidget* parent)
+    : QDialog(parent), m_services(services), m_sound(sound), m_loadPicture(std::move(loadPicture))
+{
+    if (!m_loadPicture)
+        m_loadPicture = [this](int number) { return loadPictureFor(this, number); };
+    m_controls = shell::buildForm(shell::form2Definition(), this);
+    for (int k = 1; k <= 4; ++k)
+        m_buttons[std::size_t(k - 1)] =
+            m_controls.get<shell::PushButton>(QStringLiteral("PushButton%1").arg(k));
+    m_picture1 = m_controls.get<shell::PictureBox>(QStringLiteral("Picture1"));
+    m_label1 = m_controls.get<shell::Label>(QStringLiteral("Label1"));
+    m_label2 = m_controls.get<shell::Label>(QStringLiteral("Label2"));
+    m_frame1 = m_controls.get<QGroupBox>(QStringLiteral("Frame1"));
+    m_frame2 = m_controls.get<QGroupBox>(QStringLiteral("Frame2"));
+
+    for (int k = 1; k <= 4; ++k) {
+        connect(PushButton(k), &QPushButton::clicked, this, [this, k] { PushButton_Click(k); });
+        shell::addPointerHandler(PushButton(k), m_pointer, shell::MousePointer::Custom);
+    }
+    shell::addPointerHandler(m_frame1, m_pointer, shell::MousePointer::Default);
+    shell::addPointerHandler(m_frame2, m_pointer, shell::MousePointer::Default);
+
+    Form_Load();
+    shell::centreOnScreen(this);
+}
+
+Form2::~Form2() = default;
+
+void Form2::Form_Load() noexcept
+{
+    shell::QuizSession& s = m_services.session;
+    ErrorReport e(Procedure::Form2_Form_Load, m_services.errors);
+    e.run(100, [&] { shell::SetBackColors(this); });
+    e.run(102, [&] { setWindowTitle(shell::productTitle); });
+    e.run(102, [&] { setWindowIcon(shell::applicationIcon()); });
+    const QString cursorPath = shell::appFile(m_services.appDirectory, shell::handCursorFile);
+    if (e.when(106, [&] { return shell::FileExists(cursorPath); }))
+        e.run(108, [&] { m_pointer.setMouseIcon(shell::loadCursorFile(cursorPath)); });
+    for (int k = 1; k <= 4; ++k)
+        e.run(108 + 2 * k, [&] { PushButton(k)->setCaption(QString()); });
+    qint32 position = 0;
+    e.run(118, [&] { position = RandomInteger(m_services.clock, m_services.random, 0, 3); });
+    e.run(120, [&] { m_answerButtonIndex = qint16(position); });
+    e.run(122, [&] { s.CurrentLetter = ShowRandomCell(); });
+
+    // The right button gets the asked letter, then the other three get
+    // unused letters in a fixed order per position.
+    struct Row {
+        int right;
+        int line; // of the right button; the others follow in steps of 2
+        std::array<int, 3> others;
+    };
+    static constexpr std::array<Row, 4> rows{{
+        {1, 126, {2, 3, 4}},
+        {2, 136, {1, 3, 4}},
+        {3, 146, {2, 1, 4}},
+        {4, 156, {2, 3, 1}},
+    }};
+    const Row& row = rows[std::size_t(position >= 0 && position <= 3 ? position : 0)];
+    e.run(row.line, [&] { PushButton(row.right)->setCaption(s.CurrentLetter); });
+    for (std::size_t i = 0; i < row.others.size(); ++i)
+        e.run(row.line + 2 * int(i + 1),
+              [&] { PushButton(row.others[i])->setCaption(RandomUnusedLetter()); });
+
+    e.run(164, [&] { shell::setBackColor(m_label2, Qt::white); });
+    e.run(166, [&] {
+        shell::setForeColor(
+            m_label2, shell::colorFromPacked(shell::toInt32(s.LastStatusColor, QLocale::c())));
+    });
+    e.run(168, [&] { m_label2->setCaption(s.LastStatusText); });
+}
+
+QString Form2::ShowRandomCell()
+{
+    const qint16 number = RandomInteger(m_services.clock, m_services.random, 101, 126);
+    m_picture1->setPicture(m_loadPicture(number));
+    return QString(QChar(number - 36));
+}
+
+QString Form2::RandomUnusedLetter()
+{
+    for (;;) {
+        const qint16 code = RandomInteger(m_services.clock, m_services.random, 'A', 'Z');
+        const QString letter{QChar(char16_t(code))};
+        if (!LetterOnButtons(letter))
+            return letter;
+    }
+}
+
+bool Form2::LetterOnButtons(const QString& letter) const
+{
+    for (const shell::PushButton* button : m_buttons) {
+        if (button->caption() == letter)
+            return true;
+    }
+    return false;
+}
+
+void Form2::PushButton_Click(int k) noexcept
+{
+    // One click per showing: the window is on its way out after the first.
+    if (m_answered)
+        return;
+    m_answered = true;
+    static constexpr std::array<Procedure, 4> tags{
+        Procedure::Form2_PushButton1_Click, Procedure::Form2_PushButton2_Click,
+        Procedure::Form2_PushButton3_Click, Procedure::Form2_PushButton4_Click};
+    shell::QuizSession& s = m_services.session;
+    ErrorReport e(tags[std::size_t(k - 1)], m_services.errors);
+    shell::PushButton* button = PushButton(k);
+    if (e.when(100, [&] { return m_answerButtonIndex == k - 1; })) {
+        e.run(102, [&] { s.LastStatusText = QStringLiteral("Correct with ") + button->caption(); });
+        e.run(104, [&] { s.CorrectCount = shell::checkedAdd(s.CorrectCount, 1); });
+        e.run(106, [&] { s.CorrectLetters.append(button->caption()); });
+        e.run(108, [&] {
+            PlaySoundFile(m_sound, shell::appFile(m_services.appDirectory, correctSoundFile),
+                          false);
+        });
+        e.run(110,
+              [&] { s.LastStatusColor = QString::number(shell::packedColor(QColor(0, 100, 0))); });
+    } else {
+        e.run(112, [&] {
+            s.LastStatusText = QStringLiteral("Wrong. Correct answer was ") + s.CurrentLetter;
+        });
+        e.run(114, [&] { s.WrongCount = shell::checkedAdd(s.WrongCount, 1); });
+        e.run(116, [&] { s.WrongLetters.append(button->caption()); });
+        e.run(118, [&] {
+            PlaySoundFile(m_sound, shell::appFile(m_services.appDirectory, wrongSoundFile), false);
+        });
+        e.run(120,
+              [&] { s.LastStatusColor = QString::number(shell::packedColor(QColor(255, 0, 0))); });
+    }
+    e.run(122, [&] { s.QuestionPending = false; });
+    e.run(124, [&] { done(QDialog::Accepted); });
+}
+
+} // namespace quiz

@@ -1,0 +1,10 @@
+#include "sound.h"
+
+namespace quiz {
+
+bool PlaySoundFile(SoundPlayer& player, const QString& path, bool wait)
+{
+    return player.play(path, wait);
+}
+
+} // namespace quiz

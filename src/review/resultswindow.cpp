@@ -1,0 +1,103 @@
+#include "resultswindow.h"
+
+#include "shell/runtime.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+
+namespace review {
+
+using shell::ErrorReport;
+using shell::Procedure;
+
+double percentageRight(qint16 correctCount, qint16 questionCount)
+{
+    if (questionCount == 0)
+        shell::divide(double(correctCount), 0.0); // fails as the runtime does
+    // In hundredths of a percent, in whole numbers: a tie such as 3/20000
+    // (0.015 %) is a tie here, where a double would land just beside it.
+    const qint64 numerator = qint64(correctCount) * 10000 * (questionCount < 0 ? -1 : 1);
+    const qint64 denominator = qAbs(qint64(questionCount));
+    qint64 quotient = numerator / denominator;
+    qint64 remainder = numerator % denominator;
+    if (remainder < 0) {
+        --quotient;
+        remainder += denominator;
+    }
+    if (2 * remainder > denominator || (2 * remainder == denominator && quotient % 2 != 0))
+        ++quotient;
+    return double(quotient) / 100.0;
+}
+
+Form3::Form3(const shell::Services& services, QString questionCountText, QWidget* parent)
+    : QDialog(parent), m_services(services), m_questionCountText(std::move(questionCountText))
+{
+    m_controls = shell::buildForm(shell::form3Definition(), this);
+    m_lblCorrect = m_controls.get<shell::Label>(QStringLiteral("lblCorrect"));
+    m_lblWrong = m_controls.get<shell::Label>(QStringLiteral("lblWrong"));
+    m_lblPercentage = m_controls.get<shell::Label>(QStringLiteral("lblPercentage"));
+    m_listView1 = m_controls.get<shell::ListView>(QStringLiteral("ListView1"));
+    m_listView2 = m_controls.get<shell::ListView>(QStringLiteral("ListView2"));
+    m_pushButton1 = m_controls.get<shell::PushButton>(QStringLiteral("PushButton1"));
+    m_text1 = m_controls.get<QLineEdit>(QStringLiteral("Text1"));
+    m_frame1 = m_controls.get<QGroupBox>(QStringLiteral("Frame1"));
+
+    connect(m_pushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
+    shell::addPointerHandler(m_listView1->viewport(), m_pointer, shell::MousePointer::Default);
+    shell::addPointerHandler(m_listView2->viewport(), m_pointer, shell::MousePointer::Default);
+    shell::addPointerHandler(m_frame1, m_pointer, shell::MousePointer::Default);
+    shell::addPointerHandler(m_pushButton1, m_pointer, shell::MousePointer::Custom);
+
+    Form_Load();
+    shell::centreOnScreen(this);
+}
+
+Form3::~Form3() = default;
+
+void Form3::Form_Load() noexcept
+{
+    ErrorReport e(Procedure::Form3_Form_Load, m_services.errors);
+    e.run(100, [&] { setWindowTitle(shell::productTitle); });
+    e.run(100, [&] { setWindowIcon(shell::applicationIcon()); });
+    e.run(102, [&] { shell::SetBackColors(this); });
+    const QString cursorPath = shell::appFile(m_services.appDirectory, shell::handCursorFile);
+    if (e.when(104, [&] { return shell::FileExists(cursorPath); }))
+        e.run(106, [&] { m_pointer.setMouseIcon(shell::loadCursorFile(cursorPath)); });
+    e.run(108, [&] { m_listView1->addColumnHeader(QStringLiteral("Correct Words")); });
+    e.run(110, [&] { m_listView1->setColumnWidthTwips(0, 3300); });
+    e.run(112, [&] { m_listView2->addColumnHeader(QStringLiteral("Wrong Words")); });
+    e.run(114, [&] { m_listView2->setColumnWidthTwips(0, 3300); });
+    e.run(116, [&] { LoadResults(); });
+}
+
+void Form3::LoadResults() noexcept
+{
+    const shell::QuizSession& s = m_services.session;
+    const QLocale& locale = m_services.locale;
+    ErrorReport e(Procedure::Form3_LoadResults, m_services.errors);
+    e.run(100, [&] {
+        m_lblCorrect->setCaption(QStringLiteral("Number of Correct: ") +
+                                 QString::number(s.CorrectCount));
+    });
+    e.run(102, [&] {
+        m_lblWrong->setCaption(QStringLiteral("Number of Wrong: ") + QString::number(s.WrongCount));
+    });
+    e.run(104, [&] {
+        const qint16 questionCount = shell::toInt16(m_questionCountText, locale);
+        const double percentage = percentageRight(s.CorrectCount, questionCount);
+        m_lblPercentage->setCaption(QStringLiteral("Percentage: ") +
+                                    shell::numberToText(percentage, locale) + QStringLiteral("%"));
+    });
+    for (const QString& letter : s.CorrectLetters)
+        e.run(108, [&] { m_listView1->addItem(letter); });
+    for (const QString& letter : s.WrongLetters)
+        e.run(114, [&] { m_listView2->addItem(letter); });
+}
+
+void Form3::PushButton1_Click() noexcept
+{
+    ErrorReport e(Procedure::Form3_PushButton1_Click, m_services.errors);
+    e.run(100, [&] { done(QDialog::Accepted); });
+}
+
+} // namespace review

@@ -1,0 +1,62 @@
+#include "reviewwindow.h"
+
+#include "shell/runtime.h"
+
+#include <QLineEdit>
+
+namespace review {
+
+using shell::ErrorReport;
+using shell::Procedure;
+
+Form4::Form4(const shell::Services& services, quiz::PictureLoader loadPicture, QWidget* parent)
+    : QWidget(parent), m_services(services), m_loadPicture(std::move(loadPicture))
+{
+    if (!m_loadPicture)
+        m_loadPicture = [this](int number) { return quiz::loadPictureFor(this, number); };
+    m_controls = shell::buildForm(shell::form4Definition(), this);
+    m_picture1 = m_controls.get<shell::PictureBox>(QStringLiteral("Picture1"));
+    m_label1 = m_controls.get<shell::Label>(QStringLiteral("Label1"));
+    m_label2 = m_controls.get<shell::Label>(QStringLiteral("Label2"));
+    m_pushButton1 = m_controls.get<shell::PushButton>(QStringLiteral("PushButton1"));
+    m_text1 = m_controls.get<QLineEdit>(QStringLiteral("Text1"));
+
+    connect(m_pushButton1, &QPushButton::clicked, this, &Form4::PushButton1_Click);
+    shell::addPointerHandler(this, m_pointer, shell::MousePointer::Default);
+    shell::addPointerHandler(m_label1, m_pointer, shell::MousePointer::Default);
+    shell::addPointerHandler(m_picture1, m_pointer, shell::MousePointer::Default);
+    shell::addPointerHandler(m_pushButton1, m_pointer, shell::MousePointer::Custom);
+
+    Form_Load();
+    shell::centreOnScreen(this);
+}
+
+Form4::~Form4() = default;
+
+void Form4::Form_Load() noexcept
+{
+    ErrorReport e(Procedure::Form4_Form_Load, m_services.errors);
+    e.run(100, [&] { shell::SetBackColors(this); });
+    e.run(102, [&] { setWindowTitle(shell::productTitle); });
+    e.run(102, [&] { setWindowIcon(shell::applicationIcon()); });
+    e.run(106, [&] { m_picture1->setPicture(m_loadPicture(101)); });
+    const QString cursorPath = shell::appFile(m_services.appDirectory, shell::handCursorFile);
+    if (e.when(108, [&] { return shell::FileExists(cursorPath); }))
+        e.run(110, [&] { m_pointer.setMouseIcon(shell::loadCursorFile(cursorPath)); });
+    e.run(112, [&] { shell::setBackColor(m_label2, Qt::white); });
+}
+
+void Form4::PushButton1_Click() noexcept
+{
+    qint16& index = m_services.session.ReviewIndex;
+    ErrorReport e(Procedure::Form4_PushButton1_Click, m_services.errors);
+    e.run(100, [&] { index = shell::checkedAdd(index, 1); });
+    e.run(102, [&] {
+        if (index == 27)
+            index = 1;
+    });
+    e.run(104, [&] { m_picture1->setPicture(m_loadPicture(index + 100)); });
+    e.run(106, [&] { m_label2->setCaption(QString(QChar(char16_t(index + 64)))); });
+}
+
+} // namespace review

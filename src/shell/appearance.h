@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QIcon>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace shell {
+
+// System colours of the user's scheme.
+QColor buttonFaceColor();
+QColor buttonTextColor();
+QColor windowBackgroundColor();
+QColor windowTextColor();
+
+void setBackColor(QWidget* widget, const QColor& color);
+QColor backColor(const QWidget* widget);
+void setForeColor(QWidget* widget, const QColor& color);
+QColor foreColor(const QWidget* widget);
+
+// Colours packed as red + 256 * green + 65536 * blue.
+QColor colorFromPacked(qint32 packed);
+qint32 packedColor(const QColor& color);
+
+// The window and its frames, labels, check boxes and option buttons get the
+// button-face background.
+void SetBackColors(QWidget* window);
+
+QIcon applicationIcon();
+
+// Windows cursor files: the hotspot is two little-endian 16-bit values at
+// bytes 10..13. Throws "Invalid picture" for anything that is not a cursor.
+QPoint readCursorHotspot(const QByteArray& file);
+QCursor loadCursorFile(const QString& path);
+
+// A window's pointer setting: 0 the default arrow, 99 its mouse icon (the
+// hand cursor, or the platform's pointing hand when none was loaded).
+class MousePointer {
+public:
+    static constexpr int Default = 0;
+    static constexpr int Custom = 99;
+
+    explicit MousePointer(QWidget* window) : m_window(window) {}
+    void setMouseIcon(const QCursor& cursor) { m_icon = cursor; }
+    const std::optional<QCursor>& mouseIcon() const { return m_icon; }
+    void setPointer(int value);
+    int pointer() const { return m_value; }
+
+private:
+    QPointer<QWidget> m_window;
+    std::optional<QCursor> m_icon;
+    int m_value = Default;
+};
+
+// Sets the window's pointer when the mouse moves over `object` itself (not
+// over one of its children, which have handlers of their own or none).
+void addPointerHandler(QWidget* object, MousePointer& pointer, int value);
+
+// The skinning engine of the main window; the order of its calls is the
+// contract, the engine behind it is ours (a Qt style sheet).
+class SkinEngine {
+public:
+    virtual ~SkinEngine() = default;
+    virtual void loadSkin(const QString& path, const QString& section) = 0;
+    virtual int applyOptions() const = 0;
+    virtual void setApplyOptions(int options) = 0;
+    virtual void setSkinChildControls(bool on) = 0;
+    virtual void setSkinDialogs(bool on) = 0;
+    virtual void applyWindow(QWidget* window) = 0;
+};
+
+class StyleSheetSkin final : public SkinEngine {
+public:
+    void loadSkin(const QString& path, const QString& section) override;
+    int applyOptions() const override { return m_options; }
+    void setApplyOptions(int options) override { m_options = options; }
+    void setSkinChildControls(bool on) override { m_childControls = on; }
+    void setSkinDialogs(bool on) override { m_dialogs = on; }
+    void applyWindow(QWidget* window) override;
+    const QString& styleSheet() const { return m_styleSheet; }
+    bool skinChildControls() const { return m_childControls; }
+    bool skinDialogs() const { return m_dialogs; }
+
+private:
+    QString m_styleSheet;
+    int m_options = 0;
+    bool m_childControls = false;
+    bool m_dialogs = false;
+};
+
+// Skin and background colours of the main window, when the skin file lies
+// beside the executable; otherwise nothing.
+void ApplySkin(QWidget* window, SkinEngine& skin, const QString& appDirectory);
+
+inline const QString handCursorFile = QStringLiteral("HAND-M.CUR");
+inline const QString skinFile = QStringLiteral("x/o.cjs");
+
+} // namespace shell

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace shell {
+
+// The letter and command buttons: a caption code reads and writes, a click.
+class PushButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+};
+
+// A label whose caption may size it: with auto-size on, the left edge stays
+// and the width follows the text.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    void setAutoSize(bool on) { m_autoSize = on; }
+    bool autoSize() const { return m_autoSize; }
+
+private:
+    bool m_autoSize = false;
+};
+
+// Shows a picture unscaled at its top-left corner.
+class PictureBox : public QLabel {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    void setPicture(const QPixmap& picture) { setPixmap(picture); }
+    QPixmap picture() const { return pixmap(); }
+};
+
+// A report list: column headers added by code, one text item per row.
+class ListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ListView(QWidget* parent = nullptr);
+    void addColumnHeader(const QString& text);
+    void setColumnWidthTwips(int column, int twips);
+    void addItem(const QString& text);
+    QStringList itemTexts() const;
+};
+
+} // namespace shell

@@ -1,0 +1,196 @@
+#include "runtime.h"
+
+#include <cmath>
+#include <limits>
+
+namespace shell {
+
+RuntimeError::RuntimeError(ErrorNumber number, QString description)
+    : m_number(number),
+      m_description(description.isEmpty() ? standardDescription(number) : std::move(description))
+{}
+
+QString standardDescription(ErrorNumber number)
+{
+    switch (number) {
+    case ErrorNumber::InvalidCall:
+        return QStringLiteral("Invalid procedure call or argument");
+    case ErrorNumber::Overflow:
+        return QStringLiteral("Overflow");
+    case ErrorNumber::OutOfMemory:
+        return QStringLiteral("Out of memory");
+    case ErrorNumber::DivisionByZero:
+        return QStringLiteral("Division by zero");
+    case ErrorNumber::TypeMismatch:
+        return QStringLiteral("Type mismatch");
+    case ErrorNumber::FileNotFound:
+        return QStringLiteral("File not found");
+    case ErrorNumber::PathNotFound:
+        return QStringLiteral("Path not found");
+    case ErrorNumber::ResourceNotFound:
+        return QStringLiteral("Resource not found");
+    case ErrorNumber::InvalidPicture:
+        return QStringLiteral("Invalid picture");
+    }
+    return QStringLiteral("Application-defined or object-defined error");
+}
+
+void raise(ErrorNumber number)
+{
+    throw RuntimeError(number);
+}
+
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+std::optional<double> parseNumber(const QString& text, const QLocale& locale)
+{
+    const QString decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    const QString s = text.trimmed();
+    // Rebuilt in C-locale form and handed to the C-locale converter.
+    QString plain;
+    qsizetype i = 0;
+    const auto at = [&](const QString& token) {
+        return !token.isEmpty() && s.mid(i).startsWith(token);
+    };
+
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        plain += s[i++];
+    int mantissaDigits = 0;
+    while (i < s.size()) {
+        if (isAsciiDigit(s[i])) {
+            plain += s[i++];
+            ++mantissaDigits;
+        } else if (mantissaDigits > 0 && at(group) && i + group.size() < s.size() &&
+                   isAsciiDigit(s[i + group.size()])) {
+            i += group.size();
+        } else {
+            break;
+        }
+    }
+    if (at(decimal)) {
+        i += decimal.size();
+        plain += u'.';
+        while (i < s.size() && isAsciiDigit(s[i])) {
+            plain += s[i++];
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        plain += u'e';
+        ++i;
+        if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+            plain += s[i++];
+        int exponentDigits = 0;
+        while (i < s.size() && isAsciiDigit(s[i])) {
+            plain += s[i++];
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    if (i != s.size())
+        return std::nullopt;
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    // Huge exponents give inf: still a number, only too big for any integer.
+    if (!ok && !std::isinf(value))
+        return std::nullopt;
+    return value;
+}
+
+bool isNumeric(const QString& text, const QLocale& locale)
+{
+    return parseNumber(text, locale).has_value();
+}
+
+namespace {
+
+template <typename Int> Int roundToInt(double value)
+{
+    if (std::isnan(value))
+        raise(ErrorNumber::Overflow);
+    // The default rounding mode rounds halves to the even neighbour.
+    const double rounded = std::nearbyint(value);
+    if (rounded < double(std::numeric_limits<Int>::min()) ||
+        rounded > double(std::numeric_limits<Int>::max()))
+        raise(ErrorNumber::Overflow);
+    return static_cast<Int>(rounded);
+}
+
+} // namespace
+
+qint16 toInt16(double value)
+{
+    return roundToInt<qint16>(value);
+}
+
+qint16 toInt16(const QString& text, const QLocale& locale)
+{
+    const auto value = parseNumber(text, locale);
+    if (!value)
+        raise(ErrorNumber::TypeMismatch);
+    return toInt16(*value);
+}
+
+qint32 toInt32(const QString& text, const QLocale& locale)
+{
+    const auto value = parseNumber(text, locale);
+    if (!value)
+        raise(ErrorNumber::TypeMismatch);
+    return roundToInt<qint32>(*value);
+}
+
+qint16 checkedAdd(qint16 a, qint16 b)
+{
+    const int sum = int(a) + int(b);
+    if (sum < std::numeric_limits<qint16>::min() || sum > std::numeric_limits<qint16>::max())
+        raise(ErrorNumber::Overflow);
+    return static_cast<qint16>(sum);
+}
+
+qint16 checkedSub(qint16 a, qint16 b)
+{
+    const int difference = int(a) - int(b);
+    if (difference < std::numeric_limits<qint16>::min() ||
+        difference > std::numeric_limits<qint16>::max())
+        raise(ErrorNumber::Overflow);
+    return static_cast<qint16>(difference);
+}
+
+double divide(double numerator, double denominator)
+{
+    if (denominator == 0.0)
+        raise(numerator == 0.0 || std::isnan(numerator) ? ErrorNumber::Overflow
+                                                        : ErrorNumber::DivisionByZero);
+    const double quotient = numerator / denominator;
+    if (!std::isfinite(quotient))
+        raise(ErrorNumber::Overflow);
+    return quotient;
+}
+
+double roundHalfEven(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::nearbyint(value * scale) / scale;
+}
+
+QString numberToText(double value, const QLocale& locale)
+{
+    if (value == 0.0)
+        return QStringLiteral("0"); // no "-0"
+    QString text = QString::number(value, 'g', 15);
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
+} // namespace shell

@@ -1,0 +1,404 @@
+#include "support/testsupport.h"
+
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QTest>
+
+using namespace shell;
+
+namespace {
+
+// Records the skin engine's calls in order.
+class RecordingSkin final : public SkinEngine {
+public:
+    void loadSkin(const QString& path, const QString& section) override
+    {
+        calls << QStringLiteral("load %1 [%2]").arg(QFileInfo(path).fileName(), section);
+    }
+    int applyOptions() const override { return 4; }
+    void setApplyOptions(int options) override
+    {
+        calls << QStringLiteral("options %1").arg(options);
+    }
+    void setSkinChildControls(bool on) override { calls << QStringLiteral("children %1").arg(on); }
+    void setSkinDialogs(bool on) override { calls << QStringLiteral("dialogs %1").arg(on); }
+    void applyWindow(QWidget* window) override
+    {
+        calls << QStringLiteral("apply ") + window->objectName();
+    }
+    QStringList calls;
+};
+
+void focusOut(QWidget* widget)
+{
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(widget, &out);
+}
+
+void moveOver(QWidget* widget, QPoint at = QPoint(2, 2))
+{
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup();
+    void load_firstStartShowsTwenty();
+    void load_restoresStoredTextAsIs();
+    void load_setsTitleStatusAndFocus();
+    void text1_writesEveryChange();
+    void text1_lostFocus_data();
+    void text1_lostFocus();
+    void text1_gotFocusSelectsAll();
+    void text1_refusedWriteNeverEscapes();
+    void startTest_data();
+    void startTest();
+    void startTest_earlyCloseStops();
+    void startTest_resetsCountersAndKeepsStatus();
+    void startTest_largestCountEndsWithoutReport();
+    void review_twiceSetsIndexEachTime();
+    void close_endsWithOtherWindows();
+    void skin_absentKeepsWhite();
+    void skin_presentColoursAndCallsInOrder();
+    void handCursor_data();
+    void handCursor();
+    void pointer_handOverButtonsArrowElsewhere();
+};
+
+void TestMainWindow::cleanup()
+{
+    QVERIFY(testing::openWindows().isEmpty());
+}
+
+void TestMainWindow::load_firstStartShowsTwenty()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    QCOMPARE(form.Text1()->text(), QStringLiteral("20"));
+    QVERIFY(t.errors.messages.isEmpty());
+}
+
+void TestMainWindow::load_restoresStoredTextAsIs()
+{
+    testing::TestServices t;
+    t.settings.save(settingsApplication, settingsSection, QStringLiteral("Text1"),
+                    QStringLiteral("twelve"));
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    QCOMPARE(form.Text1()->text(), QStringLiteral("twelve"));
+    focusOut(form.Text1());
+    QCOMPARE(form.Text1()->text(), QStringLiteral("20"));
+    QCOMPARE(t.settingsValue(), QStringLiteral("20"));
+}
+
+void TestMainWindow::load_setsTitleStatusAndFocus()
+{
+    testing::TestServices t;
+    t.session.LastStatusText = QStringLiteral("stale");
+    t.session.LastStatusColor = QStringLiteral("255");
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Dotwise"));
+    QVERIFY(!form.windowIcon().isNull());
+    QCOMPARE(t.session.LastStatusText, QStringLiteral("Waiting for answer"));
+    QCOMPARE(t.session.LastStatusColor, QStringLiteral("0"));
+    QCOMPARE(form.focusWidget(), form.Text1());
+    QVERIFY(t.errors.messages.isEmpty());
+}
+
+void TestMainWindow::text1_writesEveryChange()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    form.Text1()->clear();
+    QTest::keyClicks(form.Text1(), QStringLiteral("1"));
+    QCOMPARE(t.settingsValue(), QStringLiteral("1"));
+    QTest::keyClicks(form.Text1(), QStringLiteral("x"));
+    QCOMPARE(t.settingsValue(), QStringLiteral("1x")); // never validated on the way in
+}
+
+void TestMainWindow::text1_lostFocus_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("empty") << ""
+                           << "20";
+    QTest::newRow("letters") << "ten"
+                             << "20";
+    QTest::newRow("zero kept") << "0"
+                               << "0";
+    QTest::newRow("negative kept") << "-3"
+                                   << "-3";
+    QTest::newRow("fraction kept") << "2.5"
+                                   << "2.5";
+    QTest::newRow("beyond 16 bits kept") << "40000"
+                                         << "40000";
+}
+
+void TestMainWindow::text1_lostFocus()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    form.Text1()->setText(typed);
+    focusOut(form.Text1());
+    QCOMPARE(form.Text1()->text(), after);
+    QCOMPARE(t.settingsValue(), after);
+}
+
+void TestMainWindow::text1_gotFocusSelectsAll()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    form.Text1()->setText(QStringLiteral("123"));
+    form.Text1()->deselect();
+    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(form.Text1(), &in);
+    QCOMPARE(form.Text1()->selectedText(), QStringLiteral("123"));
+}
+
+void TestMainWindow::text1_refusedWriteNeverEscapes()
+{
+    testing::TestServices t;
+    testing::RefusingStore refusing;
+    t.store = &refusing;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    QTest::keyClicks(form.Text1(), QStringLiteral("5"));
+    focusOut(form.Text1());
+    QVERIFY(refusing.attempts >= 1);
+    QVERIFY(t.errors.messages.isEmpty()); // no handler of its own: nothing shown
+}
+
+void TestMainWindow::startTest_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<int>("reportedLine"); // 0: no report
+    QTest::newRow("three") << "3" << 3 << 0;
+    QTest::newRow("zero") << "0" << 0 << 0;
+    QTest::newRow("negative") << "-3" << 0 << 0;
+    QTest::newRow("2.5 rounds to 2") << "2.5" << 2 << 0;
+    QTest::newRow("3.5 rounds to 4") << "3.5" << 4 << 0;
+    QTest::newRow("too many") << "40000" << 0 << 108;
+    QTest::newRow("exponent too big") << "1e9" << 0 << 108;
+    QTest::newRow("not a number") << "abc" << 0 << 108;
+}
+
+void TestMainWindow::startTest()
+{
+    QFETCH(QString, count);
+    QFETCH(int, questions);
+    QFETCH(int, reportedLine);
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    bool pendingDuringQuiz = true;
+    host.onQuiz = [&](int) {
+        pendingDuringQuiz = pendingDuringQuiz && t.session.QuestionPending;
+        t.session.QuestionPending = false; // answered
+    };
+    form.Text1()->setText(count);
+    form.PushButton1_Click();
+    QCOMPARE(host.quizShown, questions);
+    QVERIFY(pendingDuringQuiz);
+    QCOMPARE(host.results, QStringList{count});
+    if (reportedLine) {
+        QCOMPARE(t.errors.messages.size(), 1);
+        QVERIFY(t.errors.messages[0].contains(
+            QStringLiteral("Form1.PushButton1_Click at line %1").arg(reportedLine)));
+    } else {
+        QVERIFY(t.errors.messages.isEmpty());
+    }
+}
+
+void TestMainWindow::startTest_earlyCloseStops()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    host.onQuiz = [&](int question) {
+        if (question < 3) {
+            t.session.QuestionPending = false;
+            t.session.CorrectCount++;
+        }
+    };
+    form.PushButton1_Click();
+    QCOMPARE(host.quizShown, 3);
+    QCOMPARE(host.results, QStringList{QStringLiteral("20")});
+    QCOMPARE(t.session.CorrectCount, qint16(2));
+}
+
+void TestMainWindow::startTest_resetsCountersAndKeepsStatus()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    form.Text1()->setText(QStringLiteral("2"));
+    host.onQuiz = [&](int) {
+        t.session.QuestionPending = false;
+        t.session.WrongCount++;
+        t.session.WrongLetters << QStringLiteral("B");
+        t.session.LastStatusText = QStringLiteral("Wrong. Correct answer was K");
+        t.session.LastStatusColor = QStringLiteral("255");
+    };
+    form.PushButton1_Click();
+    QCOMPARE(t.session.WrongCount, qint16(2));
+    QStringList seenAtStart;
+    host.onQuiz = [&](int) {
+        if (seenAtStart.isEmpty())
+            seenAtStart << QString::number(t.session.WrongCount)
+                        << QString::number(t.session.WrongLetters.size())
+                        << t.session.LastStatusText << t.session.LastStatusColor;
+        t.session.QuestionPending = false;
+    };
+    form.PushButton1_Click();
+    QCOMPARE(seenAtStart, (QStringList{"0", "0", "Wrong. Correct answer was K", "255"}));
+}
+
+void TestMainWindow::startTest_largestCountEndsWithoutReport()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    host.onQuiz = [&](int) { t.session.QuestionPending = false; };
+    form.Text1()->setText(QStringLiteral("32767"));
+    form.PushButton1_Click();
+    QCOMPARE(host.quizShown, 32767);
+    QCOMPARE(host.results.size(), 1);
+    QVERIFY(t.errors.messages.isEmpty());
+}
+
+void TestMainWindow::review_twiceSetsIndexEachTime()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    form.PushButton2_Click();
+    QCOMPARE(t.session.ReviewIndex, qint16(1));
+    t.session.ReviewIndex = 11;
+    form.PushButton2_Click();
+    QCOMPARE(t.session.ReviewIndex, qint16(1));
+    QCOMPARE(host.reviewShown, 2);
+}
+
+void TestMainWindow::close_endsWithOtherWindows()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.close();
+    QCOMPARE(host.closedAll, 1);
+    QVERIFY(!form.isVisible());
+}
+
+void TestMainWindow::skin_absentKeepsWhite()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    auto skin = std::make_unique<RecordingSkin>();
+    RecordingSkin* calls = skin.get();
+    Form1 form(t.services(), host, std::move(skin));
+    QCOMPARE(backColor(&form), QColor(Qt::white));
+    QCOMPARE(backColor(form.Frame1()), QColor(Qt::white));
+    QVERIFY(calls->calls.isEmpty());
+}
+
+void TestMainWindow::skin_presentColoursAndCallsInOrder()
+{
+    testing::TestServices t;
+    writeFile(appFile(t.appDirectory, skinFile), "QPushButton { color: navy; }");
+    testing::StubHost host;
+    auto skin = std::make_unique<RecordingSkin>();
+    RecordingSkin* calls = skin.get();
+    Form1 form(t.services(), host, std::move(skin));
+    QCOMPARE(backColor(&form), buttonFaceColor());
+    QCOMPARE(backColor(form.Frame1()), buttonFaceColor());
+    QCOMPARE(backColor(form.Frame2()), buttonFaceColor());
+    QCOMPARE(calls->calls,
+             (QStringList{"load o.cjs []", "options 5", "children 1", "dialogs 1", "apply Form1"}));
+    QVERIFY(t.errors.messages.isEmpty());
+}
+
+void TestMainWindow::handCursor_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: no file at all
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<int>("reportedLine");
+    QFile ours(testing::dataDirectory() + QStringLiteral("/HAND-M.CUR"));
+    QVERIFY(ours.open(QIODevice::ReadOnly));
+    const QByteArray cursor = ours.readAll();
+    QTest::newRow("no file") << QByteArray() << false << 0;
+    QTest::newRow("our cursor") << cursor << true << 0;
+    QTest::newRow("truncated") << cursor.left(30) << false << 108;
+    QTest::newRow("garbage") << QByteArray("not a cursor at all, only text") << false << 108;
+}
+
+void TestMainWindow::handCursor()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, loaded);
+    QFETCH(int, reportedLine);
+    testing::TestServices t;
+    if (!file.isEmpty())
+        writeFile(appFile(t.appDirectory, handCursorFile), file);
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    QCOMPARE(form.pointer().mouseIcon().has_value(), loaded);
+    if (loaded)
+        QCOMPARE(form.pointer().mouseIcon()->hotSpot(), QPoint(12, 2));
+    if (reportedLine) {
+        QCOMPARE(t.errors.messages.size(), 1);
+        QVERIFY(t.errors.messages[0].contains(QStringLiteral("Form1.Form_Load at line 108")));
+    } else {
+        QVERIFY(t.errors.messages.isEmpty());
+    }
+    QCOMPARE(form.Text1()->text(), QStringLiteral("20")); // the load went on
+}
+
+void TestMainWindow::pointer_handOverButtonsArrowElsewhere()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    Form1 form(t.services(), host);
+    QCOMPARE(form.pointer().pointer(), 0);
+    moveOver(form.PushButton1());
+    QCOMPARE(form.pointer().pointer(), 99);
+    QCOMPARE(form.cursor().shape(), Qt::PointingHandCursor); // no cursor file: the platform's hand
+    moveOver(form.Text1());                                  // no handler: the hand stays
+    QCOMPARE(form.pointer().pointer(), 99);
+    moveOver(form.Frame2(), QPoint(2, form.Frame2()->height() - 3));
+    QCOMPARE(form.pointer().pointer(), 0);
+    moveOver(form.PushButton2());
+    QCOMPARE(form.pointer().pointer(), 99);
+    moveOver(&form, QPoint(2, 2));
+    QCOMPARE(form.pointer().pointer(), 0);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

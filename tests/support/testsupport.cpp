@@ -1,0 +1,45 @@
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QWidget>
+
+namespace testing {
+
+TestServices::TestServices()
+    : settings(dir.filePath(QStringLiteral("settings.ini"))),
+      appDirectory(dir.filePath(QStringLiteral("app")))
+{
+    QDir().mkpath(appDirectory);
+    // As the main window leaves them at start-up.
+    session.LastStatusText = QStringLiteral("Waiting for answer");
+    session.LastStatusColor = QStringLiteral("0");
+}
+
+shell::Services TestServices::services()
+{
+    return shell::Services{session, errors, *store, clock, random, desktop, appDirectory, locale};
+}
+
+QString TestServices::settingsValue(const QString& key)
+{
+    QSettings file(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    return file.value(QStringLiteral("Dotwise/") + key).toString();
+}
+
+QWidgetList openWindows()
+{
+    QWidgetList open;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            open.append(w);
+    }
+    return open;
+}
+
+QString dataDirectory()
+{
+    return qEnvironmentVariable("DOTWISE_DATA_DIR");
+}
+
+} // namespace testing

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Set up a Debian 12 machine, build, and then run the program or its tests.
+#   tools/dev.sh run    installs what is missing, builds, starts Dotwise
+#   tools/dev.sh test   installs what is missing, builds, runs every test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev libcanberra-pulse
+    fonts-liberation)
+# liblouis checks the Braille dot table in the tests.
+[ "$mode" = test ] && packages+=(liblouis-dev liblouis-data)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake --preset default >/dev/null
+cmake --build --preset default
+
+if [ "$mode" = run ]; then
+    exec ./build/dotwise
+fi
+ctest --preset default
