@@ -3,6 +3,7 @@
 #include "cellpictures.h"
 #include "randominteger.h"
 
+#include "shell/loadsteps.h"
 #include "shell/runtime.h"
 
 #include <QGroupBox>
@@ -52,11 +53,8 @@ void Form2::Form_Load() noexcept
     shell::QuizSession& s = m_services.session;
     ErrorReport e(Procedure::Form2_Form_Load, m_services.errors);
     e.run(100, [&] { shell::SetBackColors(this); });
-    e.run(102, [&] { setWindowTitle(shell::productTitle); });
-    e.run(102, [&] { setWindowIcon(shell::applicationIcon()); });
-    const QString cursorPath = shell::appFile(m_services.appDirectory, shell::handCursorFile);
-    if (e.when(106, [&] { return shell::FileExists(cursorPath); }))
-        e.run(108, [&] { m_pointer.setMouseIcon(shell::loadCursorFile(cursorPath)); });
+    shell::setCaptionAndIcon(e, 102, this);
+    shell::loadHandCursor(e, 106, 108, m_pointer, m_services.appDirectory);
     for (int k = 1; k <= 4; ++k)
         e.run(108 + 2 * k, [&] { PushButton(k)->setCaption(QString()); });
     qint32 position = 0;

@@ -1,5 +1,6 @@
 #include "resultswindow.h"
 
+#include "shell/loadsteps.h"
 #include "shell/runtime.h"
 
 #include <QGroupBox>
@@ -57,12 +58,9 @@ Form3::~Form3() = default;
 void Form3::Form_Load() noexcept
 {
     ErrorReport e(Procedure::Form3_Form_Load, m_services.errors);
-    e.run(100, [&] { setWindowTitle(shell::productTitle); });
-    e.run(100, [&] { setWindowIcon(shell::applicationIcon()); });
+    shell::setCaptionAndIcon(e, 100, this);
     e.run(102, [&] { shell::SetBackColors(this); });
-    const QString cursorPath = shell::appFile(m_services.appDirectory, shell::handCursorFile);
-    if (e.when(104, [&] { return shell::FileExists(cursorPath); }))
-        e.run(106, [&] { m_pointer.setMouseIcon(shell::loadCursorFile(cursorPath)); });
+    shell::loadHandCursor(e, 104, 106, m_pointer, m_services.appDirectory);
     e.run(108, [&] { m_listView1->addColumnHeader(QStringLiteral("Correct Words")); });
     e.run(110, [&] { m_listView1->setColumnWidthTwips(0, 3300); });
     e.run(112, [&] { m_listView2->addColumnHeader(QStringLiteral("Wrong Words")); });

@@ -1,5 +1,6 @@
 #include "reviewwindow.h"
 
+#include "shell/loadsteps.h"
 #include "shell/runtime.h"
 
 #include <QLineEdit>
@@ -37,12 +38,9 @@ void Form4::Form_Load() noexcept
 {
     ErrorReport e(Procedure::Form4_Form_Load, m_services.errors);
     e.run(100, [&] { shell::SetBackColors(this); });
-    e.run(102, [&] { setWindowTitle(shell::productTitle); });
-    e.run(102, [&] { setWindowIcon(shell::applicationIcon()); });
+    shell::setCaptionAndIcon(e, 102, this);
     e.run(106, [&] { m_picture1->setPicture(m_loadPicture(101)); });
-    const QString cursorPath = shell::appFile(m_services.appDirectory, shell::handCursorFile);
-    if (e.when(108, [&] { return shell::FileExists(cursorPath); }))
-        e.run(110, [&] { m_pointer.setMouseIcon(shell::loadCursorFile(cursorPath)); });
+    shell::loadHandCursor(e, 108, 110, m_pointer, m_services.appDirectory);
     e.run(112, [&] { shell::setBackColor(m_label2, Qt::white); });
 }
 

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "loadsteps.h"
 #include "runtime.h"
 
 #include <QCloseEvent>
@@ -73,12 +74,9 @@ void Form1::Form_Load() noexcept
 {
     ErrorReport e(Procedure::Form1_Form_Load, m_services.errors);
     e.run(100, [&] { ApplySkin(this, *m_skinFramework1, m_services.appDirectory); });
-    e.run(104, [&] { setWindowTitle(productTitle); });
-    e.run(104, [&] { setWindowIcon(applicationIcon()); });
+    setCaptionAndIcon(e, 104, this);
     e.run(104, [&] { SetAppTitle(); });
-    const QString cursorPath = appFile(m_services.appDirectory, handCursorFile);
-    if (e.when(106, [&] { return FileExists(cursorPath); }))
-        e.run(108, [&] { m_pointer.setMouseIcon(loadCursorFile(cursorPath)); });
+    loadHandCursor(e, 106, 108, m_pointer, m_services.appDirectory);
     e.run(110,
           [&] { OpenHomePageAtRandom(m_services.clock, m_services.random, m_services.desktop); });
     e.run(128, [&] {
