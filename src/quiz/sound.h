@@ -16,7 +16,29 @@ public:
     virtual bool play(const QString& path, bool wait) = 0;
 };
 
-// The desktop's event-sound library; a new sound cuts off one still playing.
+// What an event-sound library offers: a file, a named desktop sound, and
+// stopping what is playing. Results are true on success.
+class SoundBackend {
+public:
+    virtual ~SoundBackend() = default;
+    virtual bool playFile(const QString& path, bool wait) = 0;
+    virtual bool playDefault(bool wait) = 0;
+    virtual void stop() = 0;
+};
+
+// Plays on a backend the way the answer sounds need: a new sound cuts off
+// one still playing, and a file that does not play gives the default sound.
+class EventSoundPlayer final : public SoundPlayer {
+public:
+    explicit EventSoundPlayer(std::unique_ptr<SoundBackend> backend) : m_backend(std::move(backend))
+    {}
+    bool play(const QString& path, bool wait) override;
+
+private:
+    std::unique_ptr<SoundBackend> m_backend;
+};
+
+// The platform's player: libcanberra on Linux, the system call on Windows.
 std::unique_ptr<SoundPlayer> createPlatformSoundPlayer();
 
 bool PlaySoundFile(SoundPlayer& player, const QString& path, bool wait);

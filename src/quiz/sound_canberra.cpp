@@ -11,24 +11,26 @@ namespace {
 
 constexpr uint32_t answerSoundId = 1;
 
-class CanberraPlayer final : public SoundPlayer {
+class CanberraBackend final : public SoundBackend {
 public:
-    ~CanberraPlayer() override
+    ~CanberraBackend() override
     {
         if (m_context)
             ca_context_destroy(m_context);
     }
 
-    bool play(const QString& path, bool wait) override
+    bool playFile(const QString& path, bool wait) override
     {
-        if (!context())
-            return false;
-        // The answer's sound replaces one still playing.
-        ca_context_cancel(m_context, answerSoundId);
         const QByteArray file = path.toLocal8Bit();
-        if (start(CA_PROP_MEDIA_FILENAME, file.constData(), wait) == CA_SUCCESS)
-            return true;
-        return start(CA_PROP_EVENT_ID, "bell", wait) == CA_SUCCESS;
+        return start(CA_PROP_MEDIA_FILENAME, file.constData(), wait);
+    }
+
+    bool playDefault(bool wait) override { return start(CA_PROP_EVENT_ID, "bell", wait); }
+
+    void stop() override
+    {
+        if (m_context)
+            ca_context_cancel(m_context, answerSoundId);
     }
 
 private:
@@ -61,11 +63,13 @@ private:
         waiter->ended.notify_all();
     }
 
-    int start(const char* property, const char* value, bool wait)
+    bool start(const char* property, const char* value, bool wait)
     {
+        if (!context())
+            return false;
         ca_proplist* props = nullptr;
         if (ca_proplist_create(&props) != CA_SUCCESS)
-            return CA_ERROR_OOM;
+            return false;
         ca_proplist_sets(props, property, value);
         ca_proplist_sets(props, CA_PROP_CANBERRA_CACHE_CONTROL, "never");
         int result = CA_SUCCESS;
@@ -80,7 +84,7 @@ private:
             }
         }
         ca_proplist_destroy(props);
-        return result;
+        return result == CA_SUCCESS;
     }
 
     ca_context* m_context = nullptr;
@@ -91,7 +95,7 @@ private:
 
 std::unique_ptr<SoundPlayer> createPlatformSoundPlayer()
 {
-    return std::make_unique<CanberraPlayer>();
+    return std::make_unique<EventSoundPlayer>(std::make_unique<CanberraBackend>());
 }
 
 } // namespace quiz

@@ -7,6 +7,7 @@
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -69,6 +70,7 @@ private Q_SLOTS:
     void cleanup();
     void wholeTest_data();
     void wholeTest();
+    void closingMain_closesReview();
 };
 
 void TestEndToEnd::cleanup()
@@ -122,6 +124,22 @@ void TestEndToEnd::wholeTest()
     QCOMPARE(sound.played.size(), right + wrong);
     QCOMPARE(t.errors.messages.size(), count == u"0" ? 1 : 0); // the percentage of no questions
     main.close();
+}
+
+void TestEndToEnd::closingMain_closesReview()
+{
+    testing::TestServices t;
+    testing::RecordingSound sound;
+    review::AppWindows windows(t.services(), sound);
+    shell::Form1 main(t.services(), windows);
+    main.show();
+    main.PushButton2()->click();
+    QPointer<review::Form4> review = windows.reviewWindow();
+    QVERIFY(review && review->isVisible());
+    QCOMPARE(t.session.ReviewIndex, qint16(1));
+    main.close();
+    QVERIFY(review.isNull());
+    QVERIFY(testing::openWindows().isEmpty());
 }
 
 QTEST_MAIN(TestEndToEnd)

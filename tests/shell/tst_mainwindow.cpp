@@ -81,6 +81,7 @@ private Q_SLOTS:
     void handCursor_data();
     void handCursor();
     void pointer_handOverButtonsArrowElsewhere();
+    void applicationIcon_hasFourImages();
 };
 
 void TestMainWindow::cleanup()
@@ -398,6 +399,26 @@ void TestMainWindow::pointer_handOverButtonsArrowElsewhere()
     QCOMPARE(form.pointer().pointer(), 99);
     moveOver(&form, QPoint(2, 2));
     QCOMPARE(form.pointer().pointer(), 0);
+}
+
+void TestMainWindow::applicationIcon_hasFourImages()
+{
+    QFile file(QStringLiteral(":/dotwise/dotwise.ico"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray ico = file.readAll();
+    const auto u16 = [&](int at) { return int(quint8(ico[at])) | int(quint8(ico[at + 1])) << 8; };
+    QCOMPARE(u16(2), 1); // an icon
+    QCOMPARE(u16(4), 4);
+    QList<QPair<int, int>> images; // size, bits per pixel
+    for (int i = 0; i < 4; ++i) {
+        const int entry = 6 + 16 * i;
+        const int size = quint8(ico[entry]) == 0 ? 256 : quint8(ico[entry]);
+        images.append({size, u16(entry + 6)});
+    }
+    QCOMPARE(images, (QList<QPair<int, int>>{{32, 24}, {256, 32}, {128, 32}, {48, 32}}));
+    const QList<QSize> sizes = applicationIcon().availableSizes();
+    for (int size : {32, 48, 128, 256})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
 }
 
 QTEST_MAIN(TestMainWindow)
