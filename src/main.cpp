@@ -9,6 +9,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dotwise"));
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Dotwise"));
 
     shell::QuizSession session;
     shell::MessageBoxSink errors;

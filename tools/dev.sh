@@ -2,22 +2,26 @@
 # Set up a Debian 12 machine, build, and then run the program or its tests.
 #   tools/dev.sh run    installs what is missing, builds, starts Dotwise
 #   tools/dev.sh test   installs what is missing, builds, runs every test
+#   tools/dev.sh package  installs what is missing, builds the Debian package
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
 case "$mode" in
-run | test) ;;
+run | test | package) ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev libcanberra-pulse
     fonts-liberation)
-# liblouis checks the Braille dot table in the tests.
-[ "$mode" = test ] && packages+=(liblouis-dev liblouis-data)
+# Tests: liblouis checks the Braille dot table; the desktop validators; a
+# virtual X server for the installed program's window.
+[ "$mode" = test ] && packages+=(liblouis-dev liblouis-data desktop-file-utils appstream
+    xvfb xauth xdotool libx11-dev)
+[ "$mode" = package ] && packages+=(dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,7 +37,8 @@ fi
 cmake --preset default >/dev/null
 cmake --build --preset default
 
-if [ "$mode" = run ]; then
-    exec ./build/dotwise
-fi
-ctest --preset default
+case "$mode" in
+run) exec ./build/dotwise ;;
+package) (cd build && cpack) ;;
+test) ctest --preset default ;;
+esac

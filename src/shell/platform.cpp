@@ -58,7 +58,13 @@ std::unique_ptr<QSettings> QSettingsStore::open(const QString& application) cons
 {
     if (!m_filePath.isEmpty())
         return std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application);
+#ifdef Q_OS_WIN
+    // The registry, under HKEY_CURRENT_USER\Software\<application>.
+    const auto format = QSettings::NativeFormat;
+#else
+    const auto format = QSettings::IniFormat;
+#endif
+    return std::make_unique<QSettings>(format, QSettings::UserScope, application);
 }
 
 QString QSettingsStore::get(const QString& application, const QString& section, const QString& key,

@@ -67,8 +67,8 @@ public:
                       const QString& value) = 0;
 };
 
-// QSettings in INI form: one file per application in the user's config
-// folder, or a given file (tests). Every save is flushed at once, so a
+// QSettings: one INI file per application in the user's config folder (the
+// registry on Windows), or a given file (tests). Every save is flushed at once, so a
 // killed process leaves the last value that was written.
 class QSettingsStore final : public SettingsStore {
 public:

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Screenshots of the four windows for the README, taken from the built
+# program on a virtual X server. Needs: xvfb xauth xdotool imagemagick.
+#   tools/screenshots.sh [build dir] [output dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build}")
+out=$(realpath "${2:-docs}")
+mkdir -p "$out"
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+
+cat >"$home/shoot.sh" <<SHOOT
+set -euo pipefail
+export HOME="$home" XDG_CONFIG_HOME="$home/config"
+unset QT_QPA_PLATFORM
+"$build/dotwise" &
+pid=\$!
+trap 'kill \$pid 2>/dev/null || true' EXIT
+
+# The newest visible window called Dotwise with the given client size.
+window() {
+    for _ in \$(seq 1 50); do
+        for w in \$(xdotool search --onlyvisible --name '^Dotwise\$' 2>/dev/null); do
+            if xdotool getwindowgeometry "\$w" | grep -q "Geometry: \$1"; then echo "\$w"; return; fi
+        done
+        sleep 0.1
+    done
+    echo "no \$1 window" >&2
+    exit 1
+}
+click() { xdotool mousemove --window "\$1" "\$2" "\$3" click 1; sleep 0.4; }
+shot() { sleep 0.3; import -window "\$1" "$out/\$2"; echo "wrote $out/\$2"; }
+
+main=\$(window 536x172)
+click \$main 260 40
+xdotool key ctrl+a type 4
+shot \$main main-window.png
+click \$main 268 85                       # Start Test
+click \$(window 536x420) 136 295          # first answer
+shot \$(window 536x420) quiz-window.png
+for _ in 1 2 3; do click \$(window 536x420) 384 329; done
+results=\$(window 536x421)
+shot \$results results-window.png
+click \$results 268 399                   # Close Window
+click \$main 268 139                      # Review Braille Letters
+review=\$(window 536x371)
+for _ in 1 2 3 4 5 6; do click \$review 268 349; done
+shot \$review review-window.png
+SHOOT
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/shoot.sh"
