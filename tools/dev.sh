@@ -3,14 +3,15 @@
 #   tools/dev.sh run    installs what is missing, builds, starts Dotwise
 #   tools/dev.sh test   installs what is missing, builds, runs every test
 #   tools/dev.sh package  installs what is missing, builds the Debian package
+#   tools/dev.sh bench  installs what is missing, builds, prints the timings
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
 case "$mode" in
-run | test | package) ;;
+run | test | package | bench) ;;
 *)
-    echo "usage: $0 run|test|package" >&2
+    echo "usage: $0 run|test|package|bench" >&2
     exit 2
     ;;
 esac
@@ -40,5 +41,6 @@ cmake --build --preset default
 case "$mode" in
 run) exec ./build/dotwise ;;
 package) (cd build && cpack) ;;
+bench) QT_QPA_PLATFORM=offscreen ./build/bench/dotwise-bench ;;
 test) ctest --preset default ;;
 esac

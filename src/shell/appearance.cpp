@@ -209,9 +209,10 @@ void StyleSheetSkin::applyWindow(QWidget* window)
 {
     if (!window)
         raise(ErrorNumber::InvalidCall);
+    // Added after the window's own rules, so the skin wins where both speak.
     // The sheet cascades to the window's controls and to the dialogs it
     // parents, which is what the child-control and dialog switches ask for.
-    window->setStyleSheet(m_styleSheet);
+    window->setStyleSheet(window->styleSheet() + QLatin1Char('\n') + m_styleSheet);
 }
 
 void ApplySkin(QWidget* window, SkinEngine& skin, const QString& appDirectory)

@@ -3,8 +3,42 @@
 #include "formdefinition.h"
 
 #include <QHeaderView>
+#include <QPainter>
 
 namespace shell {
+
+PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+    setAttribute(Qt::WA_Hover);
+}
+
+void PushButton::paintEvent(QPaintEvent* event)
+{
+    if (testAttribute(Qt::WA_StyleSheet)) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // Drawn here rather than by the style with a white palette: the style
+    // caches button pixmaps per palette, and a fresh palette in every
+    // question's window would fill that cache.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool focus = hasFocus();
+    const qreal pen = focus ? 2.0 : 1.0;
+    const QRectF frame = QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
+    QColor border(0x8c, 0x8c, 0x8c);
+    if (focus)
+        border = palette().color(QPalette::Highlight);
+    else if (underMouse() && isEnabled())
+        border = QColor(0x4f, 0x79, 0xb5);
+    p.setPen(QPen(border, pen));
+    p.setBrush(isDown() ? QColor(0xe3, 0xe8, 0xef) : QColor(Qt::white));
+    p.drawRoundedRect(frame, 3, 3);
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.setFont(font());
+    p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+}
 
 void Label::setCaption(const QString& caption)
 {

@@ -8,12 +8,17 @@
 namespace shell {
 
 // The letter and command buttons: a caption code reads and writes, a click.
+// White with the system button-text colour; a skin's style sheet, where
+// there is one, draws it instead.
 class PushButton : public QPushButton {
     Q_OBJECT
 public:
-    using QPushButton::QPushButton;
+    explicit PushButton(const QString& caption, QWidget* parent = nullptr);
     QString caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A label whose caption may size it: with auto-size on, the left edge stays

@@ -92,10 +92,6 @@ QWidget* createControl(const ControlDef& def, QWidget* container)
     case K::PushButton: {
         auto* button = new PushButton(text, container);
         button->setFont(makeFont(pushButtonFont));
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, Qt::white);
-        palette.setColor(QPalette::ButtonText, buttonTextColor());
-        button->setPalette(palette);
         return button;
     }
     case K::Label: {
