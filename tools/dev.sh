@@ -19,9 +19,10 @@ esac
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev libcanberra-pulse
     fonts-liberation)
 # Tests: liblouis checks the Braille dot table; the desktop validators; a
-# virtual X server for the installed program's window.
+# virtual X server for the installed program's window; 
+# the fuzz targets are built with clang's libFuzzer.
 [ "$mode" = test ] && packages+=(liblouis-dev liblouis-data desktop-file-utils appstream
-    xvfb xauth xdotool libx11-dev)
+    xvfb xauth xdotool libx11-dev clang libclang-rt-14-dev)
 [ "$mode" = package ] && packages+=(dpkg-dev)
 
 missing=()
@@ -42,5 +43,13 @@ case "$mode" in
 run) exec ./build/dotwise ;;
 package) (cd build && cpack) ;;
 bench) QT_QPA_PLATFORM=offscreen ./build/bench/dotwise-bench ;;
-test) ctest --preset default ;;
+test)
+    # Every suite under AddressSanitizer + UBSan with leak checks, then each
+    # fuzz target for 30 s, then the ordinary run, whose summary ends it.
+    cmake --preset asan >/dev/null
+    cmake --build --preset asan
+    ctest --preset asan
+    bash tools/fuzz.sh 30
+    ctest --preset default
+    ;;
 esac

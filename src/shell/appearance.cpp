@@ -136,7 +136,11 @@ QCursor loadCursorFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         raise(ErrorNumber::FileNotFound);
     // Cursor files are small; anything large is not one.
-    const QByteArray bytes = file.read(1 << 20);
+    return loadCursorData(file.read(1 << 20));
+}
+
+QCursor loadCursorData(const QByteArray& bytes)
+{
     const QPoint hotspot = readCursorHotspot(bytes);
     QBuffer buffer;
     buffer.setData(bytes);

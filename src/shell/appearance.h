@@ -9,7 +9,7 @@
 
 #include <optional>
 
-class QWidget;
+#include <QWidget>
 
 namespace shell {
 
@@ -38,6 +38,7 @@ QIcon applicationIcon();
 // bytes 10..13. Throws "Invalid picture" for anything that is not a cursor.
 QPoint readCursorHotspot(const QByteArray& file);
 QCursor loadCursorFile(const QString& path);
+QCursor loadCursorData(const QByteArray& file);
 
 // A window's pointer setting: 0 the default arrow, 99 its mouse icon (the
 // hand cursor, or the platform's pointing hand when none was loaded).

@@ -6,7 +6,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <QThread>
 #include <QTime>
 
 #include <cstring>
@@ -75,10 +77,35 @@ QString QSettingsStore::get(const QString& application, const QString& section, 
     return settings->value(key, defaultValue).toString();
 }
 
+namespace {
+
+// QSettings locks its file while writing. A process killed while writing the
+// lock leaves it unreadable, and QSettings would then wait for it to age
+// (30 s) before writing again. A lock that stays unreadable is abandoned.
+void clearAbandonedLock(const QString& settingsFile)
+{
+    const QString path = settingsFile + QStringLiteral(".lock");
+    if (!QFileInfo::exists(path))
+        return;
+    QLockFile lock(path);
+    qint64 pid = 0;
+    QString host, application;
+    for (int look = 0; look < 2; ++look) {
+        if (lock.getLockInfo(&pid, &host, &application))
+            return; // a readable lock: QLockFile knows whether its owner lives
+        if (look == 0)
+            QThread::msleep(10); // a live writer finishes its lock at once
+    }
+    lock.removeStaleLockFile();
+}
+
+} // namespace
+
 void QSettingsStore::save(const QString& application, const QString& section, const QString& key,
                           const QString& value)
 {
     const auto settings = open(application);
+    clearAbandonedLock(settings->fileName());
     settings->beginGroup(section);
     settings->setValue(key, value);
     settings->endGroup();

@@ -1,5 +1,6 @@
 #include "runtime.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -45,6 +46,42 @@ namespace {
 bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
+}
+
+// The power of ten of a number in C form, 0.ddd x 10^magnitude: above 0
+// for 1 and larger. Only its sign matters, at the ends of the double range.
+int decimalMagnitude(const QString& plain)
+{
+    const qsizetype e = plain.indexOf(u'e');
+    QString mantissa = plain.left(e < 0 ? plain.size() : e);
+    if (mantissa.startsWith(u'-') || mantissa.startsWith(u'+'))
+        mantissa.remove(0, 1);
+    const qsizetype point = mantissa.indexOf(u'.');
+    QString whole = point < 0 ? mantissa : mantissa.left(point);
+    const QString fraction = point < 0 ? QString() : mantissa.mid(point + 1);
+    while (whole.startsWith(u'0'))
+        whole.remove(0, 1);
+    int magnitude = int(whole.size());
+    if (whole.isEmpty()) {
+        int zeros = 0;
+        while (zeros < fraction.size() && fraction[zeros] == u'0')
+            ++zeros;
+        if (zeros == fraction.size())
+            return -1; // zero
+        magnitude = -zeros;
+    }
+    int exponent = 0;
+    if (e >= 0) {
+        qsizetype i = e + 1;
+        const bool negative = i < plain.size() && plain[i] == u'-';
+        if (i < plain.size() && (plain[i] == u'-' || plain[i] == u'+'))
+            ++i;
+        for (; i < plain.size(); ++i)
+            exponent = std::min(exponent * 10 + (plain[i].unicode() - u'0'), 1000000);
+        if (negative)
+            exponent = -exponent;
+    }
+    return magnitude + exponent;
 }
 
 } // namespace
@@ -100,11 +137,22 @@ std::optional<double> parseNumber(const QString& text, const QLocale& locale)
     }
     if (i != s.size())
         return std::nullopt;
-    bool ok = false;
-    const double value = plain.toDouble(&ok);
-    // Huge exponents give inf: still a number, only too big for any integer.
-    if (!ok && !std::isinf(value))
+    // from_chars: the C form whatever the process locale is.
+    const QByteArray ascii = plain.toLatin1();
+    const char* first = ascii.constData();
+    const char* last = first + ascii.size();
+    if (*first == '+')
+        ++first; // from_chars takes no plus sign
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+        // Still a number: too big is infinite, too small is zero.
+        value = decimalMagnitude(plain) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        if (plain.startsWith(u'-'))
+            value = -value;
+    } else if (error != std::errc() || end != last) {
         return std::nullopt;
+    }
     return value;
 }
 

@@ -1,0 +1,1 @@
+QWidget { background: url(/nonexistent.png); font: bold 300pt "x"; }

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "quiz/quizwindow.h"
+#include "review/resultswindow.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace testing {
+
+struct Summary {
+    QString correct, wrong, percentage;
+    QStringList right, wrongList;
+};
+
+// Plays a whole test through the real windows: answers each question
+// right or wrong by plan (or closes it), then reads and closes the results.
+class Player : public QObject {
+public:
+    explicit Player(QString plan) : m_plan(std::move(plan))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &Player::step);
+        m_timer.start(0);
+    }
+    Summary summary;
+    QStringList answered; // the letters clicked
+    int questions = 0;
+
+private:
+    void step()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* quiz = qobject_cast<quiz::Form2*>(modal)) {
+            if (quiz->property("seen").toBool())
+                return;
+            quiz->setProperty("seen", true);
+            const QChar move = questions < m_plan.size() ? m_plan[questions] : QChar(u'r');
+            ++questions;
+            if (move == u'c') {
+                quiz->close();
+                return;
+            }
+            const int right = quiz->AnswerButtonIndex() + 1;
+            const int k = move == u'r' ? right : right % 4 + 1;
+            answered << quiz->PushButton(k)->caption();
+            quiz->PushButton(k)->click();
+        } else if (auto* results = qobject_cast<review::Form3*>(modal)) {
+            summary = {results->lblCorrect()->caption(), results->lblWrong()->caption(),
+                       results->lblPercentage()->caption(), results->ListView1()->itemTexts(),
+                       results->ListView2()->itemTexts()};
+            results->PushButton1()->click();
+        } else if (modal) {
+            modal->close(); // an unexpected box: never hang
+        }
+    }
+    QString m_plan; // r: right, w: wrong, c: close the window
+    QTimer m_timer;
+};
+
+} // namespace testing

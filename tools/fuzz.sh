@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang) and runs each for a while from its
+# committed seeds. A crash leaves its input in the printed folder: add it to
+# tests/fuzz/corpus/<target>/ as a regression case.
+#   tools/fuzz.sh [seconds per target, default 30]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export QT_QPA_PLATFORM=offscreen
+failed=0
+for target in numeric cursor skin; do
+    work=$(mktemp -d)
+    if ./build-fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 \
+        -rss_limit_mb=4096 -artifact_prefix="$work/" -print_final_stats=0 \
+        "$work" "tests/fuzz/corpus/$target" >"$work/log" 2>&1; then
+        echo "fuzz_$target: $(grep -E '^Done' "$work/log")"
+        rm -rf "$work"
+    else
+        echo "fuzz_$target FAILED; log and input in $work"
+        tail -30 "$work/log"
+        failed=1
+    fi
+done
+exit $failed
