@@ -82,6 +82,17 @@ QImage drawCellPicture(int pictureNumber, qreal devicePixelRatio)
     return image;
 }
 
+QString cellDescription(int pictureNumber)
+{
+    const std::bitset<6> dots = raisedDots(QChar(pictureNumber - pictureOffset));
+    QString text = QStringLiteral("dots");
+    for (std::size_t dot = 0; dot < dots.size(); ++dot) {
+        if (dots.test(dot))
+            text += u' ' + QString::number(dot + 1);
+    }
+    return text;
+}
+
 QPixmap LoadCellPicture(int pictureNumber, qreal devicePixelRatio)
 {
     return QPixmap::fromImage(drawCellPicture(pictureNumber, devicePixelRatio));

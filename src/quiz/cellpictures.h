@@ -31,4 +31,7 @@ const CellGeometry& geometryFor(int pictureNumber);
 QImage drawCellPicture(int pictureNumber, qreal devicePixelRatio = 1.0);
 QPixmap LoadCellPicture(int pictureNumber, qreal devicePixelRatio = 1.0);
 
+// The raised dots of a picture in words, for assistive tools: "dots 1 2 4 5".
+QString cellDescription(int pictureNumber);
+
 } // namespace quiz

@@ -3,10 +3,12 @@
 #include "cellpictures.h"
 #include "randominteger.h"
 
+#include "shell/accessibility.h"
 #include "shell/loadsteps.h"
 #include "shell/runtime.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 
 namespace quiz {
 
@@ -17,6 +19,12 @@ QPixmap loadPictureFor(const QWidget* widget, int pictureNumber)
 {
     // Drawn at the screen's resolution, so cells stay crisp on high-DPI screens.
     return LoadCellPicture(pictureNumber, widget ? widget->devicePixelRatioF() : 1.0);
+}
+
+void showCellPicture(shell::PictureBox* box, const PictureLoader& load, int number)
+{
+    box->setPicture(load(number));
+    box->setAccessibleDescription(cellDescription(number));
 }
 
 Form2::Form2(const shell::Services& services, SoundPlayer& sound, PictureLoader loadPicture,
@@ -41,6 +49,7 @@ Form2::Form2(const shell::Services& services, SoundPlayer& sound, PictureLoader 
     }
     shell::addPointerHandler(m_frame1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_frame2, m_pointer, shell::MousePointer::Default);
+    m_picture1->setAccessibleName(QStringLiteral("Braille cell"));
 
     Form_Load();
     shell::centreOnScreen(this);
@@ -89,10 +98,39 @@ void Form2::Form_Load() noexcept
     e.run(168, [&] { m_label2->setCaption(s.LastStatusText); });
 }
 
+void Form2::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && key >= Qt::Key_1 && key <= Qt::Key_4) {
+        PushButton(key - Qt::Key_0)->click();
+        return;
+    }
+    const QString typed = event->text().toUpper();
+    if ((modifiers & ~Qt::ShiftModifier) == Qt::NoModifier && typed.size() == 1 &&
+        typed[0] >= u'A' && typed[0] <= u'Z') {
+        for (shell::PushButton* button : m_buttons) {
+            if (button->caption() == typed) {
+                button->click();
+                return;
+            }
+        }
+        return; // no button shows it
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Form2::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Screen readers hear the last answer's outcome as the question opens.
+    shell::announceNameChange(m_label2);
+}
+
 QString Form2::ShowRandomCell()
 {
     const qint16 number = RandomInteger(m_services.clock, m_services.random, 101, 126);
-    m_picture1->setPicture(m_loadPicture(number));
+    showCellPicture(m_picture1, m_loadPicture, number);
     return QString(QChar(number - 36));
 }
 

@@ -19,6 +19,10 @@ namespace quiz {
 using PictureLoader = std::function<QPixmap(int pictureNumber)>;
 QPixmap loadPictureFor(const QWidget* widget, int pictureNumber);
 
+// Loads cell picture `number` into the box, with its dots in words for
+// assistive tools. A failing load leaves the box as it was.
+void showCellPicture(shell::PictureBox* box, const PictureLoader& load, int number);
+
 // The quiz window: one question per showing. The load makes the question;
 // a click judges it and unloads the window.
 class Form2 : public QDialog {
@@ -40,6 +44,12 @@ public:
 
     // The click procedure of letter button k.
     void PushButton_Click(int k) noexcept;
+
+protected:
+    // 1 to 4 press the buttons in reading order, a letter the button that
+    // shows it; Escape closes the window like its close box.
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load() noexcept;

@@ -4,6 +4,7 @@
 #include "shell/runtime.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace review {
@@ -48,6 +49,10 @@ Form3::Form3(const shell::Services& services, QString questionCountText, QWidget
     shell::addPointerHandler(m_listView2->viewport(), m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_frame1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_pushButton1, m_pointer, shell::MousePointer::Custom);
+    m_listView1->setAccessibleName(QStringLiteral("Correct Words"));
+    m_listView2->setAccessibleName(QStringLiteral("Wrong Words"));
+    m_text1->setAccessibleName(QStringLiteral("Summary Result"));
+    m_text1->setAccessibleDescription(QStringLiteral("Tab moves to Close Window"));
 
     Form_Load();
     shell::centreOnScreen(this);
@@ -90,6 +95,15 @@ void Form3::LoadResults() noexcept
         e.run(108, [&] { m_listView1->addItem(letter); });
     for (const QString& letter : s.WrongLetters)
         e.run(114, [&] { m_listView2->addItem(letter); });
+}
+
+void Form3::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_pushButton1->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Form3::PushButton1_Click() noexcept

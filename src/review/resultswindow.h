@@ -37,6 +37,10 @@ public:
 
     void PushButton1_Click() noexcept;
 
+protected:
+    // Enter closes the window like its button; Escape like its close box.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Form_Load() noexcept;
     void LoadResults() noexcept;

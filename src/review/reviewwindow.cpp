@@ -3,6 +3,7 @@
 #include "shell/loadsteps.h"
 #include "shell/runtime.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace review {
@@ -27,6 +28,13 @@ Form4::Form4(const shell::Services& services, quiz::PictureLoader loadPicture, Q
     shell::addPointerHandler(m_label1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_picture1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_pushButton1, m_pointer, shell::MousePointer::Custom);
+    m_picture1->setAccessibleName(QStringLiteral("Braille cell"));
+    m_text1->setAccessibleName(QStringLiteral("Review"));
+    m_text1->setAccessibleDescription(QStringLiteral("Tab moves to Next"));
+    // Right arrow and N press Next, wherever the focus is in the window.
+    for (QWidget* watched : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_text1),
+                             static_cast<QWidget*>(m_pushButton1)})
+        watched->installEventFilter(this);
 
     Form_Load();
     shell::centreOnScreen(this);
@@ -39,9 +47,22 @@ void Form4::Form_Load() noexcept
     ErrorReport e(Procedure::Form4_Form_Load, m_services.errors);
     e.run(100, [&] { shell::SetBackColors(this); });
     shell::setCaptionAndIcon(e, 102, this);
-    e.run(106, [&] { m_picture1->setPicture(m_loadPicture(101)); });
+    e.run(106, [&] { quiz::showCellPicture(m_picture1, m_loadPicture, 101); });
     shell::loadHandCursor(e, 108, 110, m_pointer, m_services.appDirectory);
     e.run(112, [&] { shell::setBackColor(m_label2, Qt::white); });
+}
+
+bool Form4::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            (key->key() == Qt::Key_Right || key->key() == Qt::Key_N)) {
+            m_pushButton1->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form4::PushButton1_Click() noexcept
@@ -53,7 +74,7 @@ void Form4::PushButton1_Click() noexcept
         if (index == 27)
             index = 1;
     });
-    e.run(104, [&] { m_picture1->setPicture(m_loadPicture(index + 100)); });
+    e.run(104, [&] { quiz::showCellPicture(m_picture1, m_loadPicture, index + 100); });
     e.run(106, [&] { m_label2->setCaption(QString(QChar(char16_t(index + 64)))); });
 }
 

@@ -31,6 +31,9 @@ public:
 
     void PushButton1_Click() noexcept;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Form_Load() noexcept;
 

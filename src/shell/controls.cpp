@@ -10,6 +10,7 @@ namespace shell {
 PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
     setAttribute(Qt::WA_Hover);
+    setAutoDefault(true); // Enter presses the focused button, in any window
 }
 
 void PushButton::paintEvent(QPaintEvent* event)

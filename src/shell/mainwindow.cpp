@@ -55,6 +55,7 @@ Form1::Form1(const Services& services, WindowHost& windows, std::unique_ptr<Skin
     connect(m_text1, &QLineEdit::textChanged, this,
             [this] { guarded([this] { Text1_Change(); }); });
     m_text1->installEventFilter(this);
+    m_text1->setAccessibleName(m_frame1->title());
     connect(m_pushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(m_pushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
 

@@ -1,0 +1,328 @@
+#include "support/recordingsound.h"
+#include "support/testsupport.h"
+
+#include "quiz/cellpictures.h"
+#include "quiz/quizwindow.h"
+#include "review/appwindows.h"
+#include "review/resultswindow.h"
+#include "review/reviewwindow.h"
+#include "shell/accessibility.h"
+#include "shell/mainwindow.h"
+
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QGroupBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+float drawOf(int value, int low, int high)
+{
+    return (float(value - low) + 0.5f) / float(high - low + 1);
+}
+
+// K asked on PushButton3; the others show C, B and D (buttons 1, 2, 4).
+void scriptK(testing::TestServices& t)
+{
+    t.random.values = {drawOf(2, 0, 3), drawOf('K' + 36, 101, 126), drawOf('B', 'A', 'Z'),
+                       drawOf('C', 'A', 'Z'), drawOf('D', 'A', 'Z')};
+}
+
+QString accessibleText(QObject* object, QAccessible::Text kind)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(kind) : QStringLiteral("<none>");
+}
+
+QList<QObject*> announced;
+void recordAnnouncement(QObject* object)
+{
+    announced.append(object);
+}
+
+// The letter whose cell has the given dots, as a learner reading the
+// picture's description would find it.
+QChar letterFor(const QString& description)
+{
+    for (char c = 'A'; c <= 'Z'; ++c)
+        if (quiz::cellDescription(c + 36) == description)
+            return QChar(c);
+    return QChar();
+}
+
+} // namespace
+
+class TestKeyboardAccess : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup();
+    void quizKeys_data();
+    void quizKeys();
+    void reviewKeys_data();
+    void reviewKeys();
+    void resultsKeys_data();
+    void resultsKeys();
+    void names_everyControl();
+    void cellPicture_namedWithItsDots();
+    void statusLine_announcedWhenQuestionOpens();
+    void results_readable();
+    void wholeRun_keyboardAndDescriptionsAlone();
+};
+
+void TestKeyboardAccess::cleanup()
+{
+    QVERIFY(testing::openWindows().isEmpty());
+}
+
+void TestKeyboardAccess::quizKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("judged"); // "right", "wrong X", "none"
+    QTest::newRow("3 presses the right button") << int(Qt::Key_3) << "3"
+                                                << "right";
+    QTest::newRow("1 presses button 1") << int(Qt::Key_1) << "1"
+                                        << "wrong C";
+    QTest::newRow("4 presses button 4") << int(Qt::Key_4) << "4"
+                                        << "wrong D";
+    QTest::newRow("lower-case k") << int(Qt::Key_K) << "k"
+                                  << "right";
+    QTest::newRow("upper-case B") << int(Qt::Key_B) << "B"
+                                  << "wrong B";
+    QTest::newRow("a letter on no button") << int(Qt::Key_Z) << "z"
+                                           << "none";
+    QTest::newRow("5 is no button") << int(Qt::Key_5) << "5"
+                                    << "none";
+    QTest::newRow("Escape closes unanswered") << int(Qt::Key_Escape) << ""
+                                              << "closed";
+}
+
+void TestKeyboardAccess::quizKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(QString, judged);
+    testing::TestServices t;
+    scriptK(t);
+    t.session.QuestionPending = true;
+    testing::RecordingSound sound;
+    quiz::Form2 form(t.services(), sound);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(form.focusWidget(), &press);
+    if (judged == u"right") {
+        QCOMPARE(t.session.CorrectLetters, QStringList{QStringLiteral("K")});
+    } else if (judged.startsWith(QStringLiteral("wrong"))) {
+        QCOMPARE(t.session.WrongLetters, QStringList{judged.right(1)});
+    } else {
+        QCOMPARE(t.session.CorrectCount + t.session.WrongCount, 0);
+        QCOMPARE(form.isVisible(), judged == u"none");
+        QVERIFY(t.session.QuestionPending);
+        form.close();
+        return;
+    }
+    QVERIFY(!form.isVisible());
+    QVERIFY(!t.session.QuestionPending);
+}
+
+void TestKeyboardAccess::reviewKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("letter");
+    QTest::newRow("right arrow") << int(Qt::Key_Right) << ""
+                                 << "B";
+    QTest::newRow("n") << int(Qt::Key_N) << "n"
+                       << "B";
+    QTest::newRow("other letters do nothing") << int(Qt::Key_X) << "x"
+                                              << "A";
+}
+
+void TestKeyboardAccess::reviewKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(QString, letter);
+    testing::TestServices t;
+    t.session.ReviewIndex = 1;
+    review::Form4 form(t.services());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), form.Text1()); // the hidden box
+    QTest::keyClick(form.Text1(), Qt::Key(key), Qt::NoModifier);
+    QCOMPARE(form.Label2()->caption(), letter);
+    QTest::keyClick(&form, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::NoModifier);
+    QCOMPARE(form.Label2()->caption(), letter == u"A" ? QStringLiteral("A") : QStringLiteral("C"));
+    Q_UNUSED(text);
+}
+
+void TestKeyboardAccess::resultsKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void TestKeyboardAccess::resultsKeys()
+{
+    QFETCH(int, key);
+    testing::TestServices t;
+    review::Form3 form(t.services(), QStringLiteral("20"));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QVERIFY(!form.isVisible());
+    QVERIFY(t.errors.messages.isEmpty());
+}
+
+void TestKeyboardAccess::names_everyControl()
+{
+    testing::TestServices t;
+    testing::StubHost host;
+    testing::RecordingSound sound;
+    shell::Form1 main(t.services(), host);
+    QCOMPARE(accessibleText(main.Text1(), QAccessible::Name),
+             QStringLiteral("How many questions would you like to ask before ending?"));
+    QCOMPARE(accessibleText(main.PushButton1(), QAccessible::Name), QStringLiteral("Start Test"));
+    QCOMPARE(accessibleText(main.PushButton2(), QAccessible::Name),
+             QStringLiteral("Review Braille Letters"));
+    QCOMPARE(accessibleText(main.Frame2(), QAccessible::Name),
+             QStringLiteral("Study First Before Taking Test"));
+    scriptK(t);
+    quiz::Form2 quiz(t.services(), sound);
+    const QStringList captions{"C", "B", "K", "D"};
+    for (int k = 1; k <= 4; ++k)
+        QCOMPARE(accessibleText(quiz.PushButton(k), QAccessible::Name), captions[k - 1]);
+    QCOMPARE(accessibleText(quiz.Frame1(), QAccessible::Name),
+             QStringLiteral("Choose the valid letter"));
+    QCOMPARE(accessibleText(quiz.Label2(), QAccessible::Name),
+             QStringLiteral("Waiting for answer"));
+    review::Form4 reviewWindow(t.services());
+    QCOMPARE(accessibleText(reviewWindow.PushButton1(), QAccessible::Name), QStringLiteral("Next"));
+    QCOMPARE(accessibleText(reviewWindow.Label2(), QAccessible::Name), QStringLiteral("A"));
+    QVERIFY(!accessibleText(reviewWindow.Text1(), QAccessible::Name).isEmpty());
+}
+
+void TestKeyboardAccess::cellPicture_namedWithItsDots()
+{
+    testing::TestServices t;
+    scriptK(t);
+    testing::RecordingSound sound;
+    quiz::Form2 quiz(t.services(), sound);
+    QCOMPARE(accessibleText(quiz.Picture1(), QAccessible::Name), QStringLiteral("Braille cell"));
+    QCOMPARE(accessibleText(quiz.Picture1(), QAccessible::Description), QStringLiteral("dots 1 3"));
+    t.session.ReviewIndex = 1;
+    review::Form4 reviewWindow(t.services());
+    QCOMPARE(accessibleText(reviewWindow.Picture1(), QAccessible::Description),
+             QStringLiteral("dots 1"));
+    for (int i = 0; i < 22; ++i) // to W
+        reviewWindow.PushButton1_Click();
+    QCOMPARE(reviewWindow.Label2()->caption(), QStringLiteral("W"));
+    QCOMPARE(accessibleText(reviewWindow.Picture1(), QAccessible::Description),
+             QStringLiteral("dots 2 4 5 6"));
+}
+
+void TestKeyboardAccess::statusLine_announcedWhenQuestionOpens()
+{
+    testing::TestServices t;
+    t.session.LastStatusText = QStringLiteral("Correct with K");
+    t.session.LastStatusColor = QStringLiteral("25600");
+    testing::RecordingSound sound;
+    quiz::Form2 quiz(t.services(), sound);
+    announced.clear();
+    shell::setAnnouncementListener(recordAnnouncement);
+    quiz.show();
+    shell::setAnnouncementListener(nullptr);
+    QCOMPARE(announced, QList<QObject*>{quiz.Label2()});
+    QCOMPARE(accessibleText(quiz.Label2(), QAccessible::Name), QStringLiteral("Correct with K"));
+    quiz.close();
+}
+
+void TestKeyboardAccess::results_readable()
+{
+    testing::TestServices t;
+    t.session.CorrectCount = 2;
+    t.session.WrongCount = 1;
+    t.session.CorrectLetters = QStringList{"K", "B"};
+    t.session.WrongLetters = QStringList{"Q"};
+    review::Form3 form(t.services(), QStringLiteral("4"));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(accessibleText(form.lblCorrect(), QAccessible::Name),
+             QStringLiteral("Number of Correct: 2"));
+    QCOMPARE(accessibleText(form.lblPercentage(), QAccessible::Name),
+             QStringLiteral("Percentage: 50%"));
+    QCOMPARE(accessibleText(form.ListView1(), QAccessible::Name), QStringLiteral("Correct Words"));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form.ListView1());
+    QVERIFY(list && list->tableInterface());
+    QCOMPARE(list->tableInterface()->rowCount(), 2);
+    QCOMPARE(list->tableInterface()->cellAt(1, 0)->text(QAccessible::Name), QStringLiteral("B"));
+    form.close();
+}
+
+void TestKeyboardAccess::wholeRun_keyboardAndDescriptionsAlone()
+{
+    testing::TestServices t;
+    testing::RecordingSound sound;
+    review::AppWindows windows(t.services(), sound);
+    shell::Form1 main(t.services(), windows);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5")); // replaces the selected 20
+    QCOMPARE(main.Text1()->text(), QStringLiteral("5"));
+
+    // Answers each question by reading the cell's description, closes the
+    // summary with Enter.
+    QString summary;
+    int answered = 0;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* quiz = qobject_cast<quiz::Form2*>(modal)) {
+            if (!quiz->isActiveWindow() || quiz->property("answered").toBool())
+                return;
+            quiz->setProperty("answered", true);
+            const QChar letter =
+                letterFor(accessibleText(quiz->Picture1(), QAccessible::Description));
+            ++answered;
+            QTest::keyClick(QApplication::focusWidget(), letter.toLower().toLatin1());
+        } else if (auto* results = qobject_cast<review::Form3*>(modal)) {
+            if (!results->isActiveWindow())
+                return;
+            summary = accessibleText(results->lblPercentage(), QAccessible::Name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else if (modal) {
+            modal->close();
+        }
+    });
+    driver.start(0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Start Test
+    QCOMPARE(QApplication::focusWidget(), main.PushButton1());
+    QTest::keyClick(main.PushButton1(), Qt::Key_Space); // the whole test runs here
+    driver.stop();
+    QCOMPARE(answered, 5);
+    QCOMPARE(t.session.CorrectCount, qint16(5));
+    QCOMPARE(summary, QStringLiteral("Percentage: 100%"));
+
+    // Review: its button, Enter, then the arrow key.
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    main.PushButton2()->setFocus();
+    QTest::keyClick(main.PushButton2(), Qt::Key_Return);
+    review::Form4* reviewWindow = windows.reviewWindow();
+    QVERIFY(reviewWindow);
+    QVERIFY(QTest::qWaitForWindowActive(reviewWindow));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(reviewWindow->Label2()->caption(), QStringLiteral("D"));
+    QCOMPARE(accessibleText(reviewWindow->Picture1(), QAccessible::Description),
+             QStringLiteral("dots 1 4 5"));
+    main.close();
+}
+
+QTEST_MAIN(TestKeyboardAccess)
+#include "tst_keyboardaccess.moc"
