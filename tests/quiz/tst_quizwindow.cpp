@@ -14,22 +14,6 @@ using namespace quiz;
 
 namespace {
 
-// r that makes RandomInteger(low, high) return value.
-float drawOf(int value, int low, int high)
-{
-    return (float(value - low) + 0.5f) / float(high - low + 1);
-}
-
-// Scripts one question: the right button's position, the asked letter and
-// the letters then drawn for the other buttons.
-void script(testing::TestServices& t, int position, char asked, const QByteArray& others)
-{
-    t.random.values.push_back(drawOf(position, 0, 3));
-    t.random.values.push_back(drawOf(asked + 36, 101, 126));
-    for (char c : others)
-        t.random.values.push_back(drawOf(c, 'A', 'Z'));
-}
-
 QStringList captions(const Form2& form)
 {
     QStringList list;
@@ -116,7 +100,7 @@ void TestQuizWindow::fillOrder()
     QFETCH(int, position);
     QFETCH(QStringList, expected);
     testing::TestServices t;
-    script(t, position, 'K', "BCD");
+    testing::scriptQuestion(t, position, 'K', "BCD");
     testing::RecordingSound sound;
     Form2 form(t.services(), sound);
     QCOMPARE(form.AnswerButtonIndex(), qint16(position));
@@ -128,7 +112,7 @@ void TestQuizWindow::usedLetter_isDrawnAgain()
 {
     testing::TestServices t;
     // K is asked; the draws K and B repeat letters already placed.
-    script(t, 0, 'K', "BKBCKD");
+    testing::scriptQuestion(t, 0, 'K', "BKBCKD");
     testing::RecordingSound sound;
     Form2 form(t.services(), sound);
     QCOMPARE(captions(form), (QStringList{"K", "B", "C", "D"}));
@@ -187,7 +171,7 @@ void TestQuizWindow::judging()
     QFETCH(QString, status);
     QFETCH(QString, listed);
     testing::TestServices t;
-    script(t, 2, 'K', "CBD");
+    testing::scriptQuestion(t, 2, 'K', "CBD");
     t.session.QuestionPending = true;
     testing::RecordingSound sound;
     Form2 form(t.services(), sound);
@@ -210,7 +194,7 @@ void TestQuizWindow::judging()
 void TestQuizWindow::judging_isByPositionOnly()
 {
     testing::TestServices t;
-    script(t, 2, 'K', "CBD");
+    testing::scriptQuestion(t, 2, 'K', "CBD");
     testing::RecordingSound sound;
     Form2 form(t.services(), sound);
     form.PushButton(1)->setCaption(QStringLiteral("K"));
@@ -235,7 +219,7 @@ void TestQuizWindow::judging_repeatsKeptInOrder()
     testing::TestServices t;
     testing::RecordingSound sound;
     for (char asked : {'K', 'B', 'K'}) {
-        script(t, 0, asked, "XYZ");
+        testing::scriptQuestion(t, 0, asked, "XYZ");
         Form2 form(t.services(), sound);
         form.PushButton_Click(1);
     }
@@ -246,7 +230,7 @@ void TestQuizWindow::judging_repeatsKeptInOrder()
 void TestQuizWindow::counterAtLargest_reportsAndGoesOn()
 {
     testing::TestServices t;
-    script(t, 0, 'E', "XYZ");
+    testing::scriptQuestion(t, 0, 'E', "XYZ");
     t.session.CorrectCount = 32767;
     t.session.QuestionPending = true;
     testing::RecordingSound sound;

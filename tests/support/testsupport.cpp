@@ -27,6 +27,19 @@ QString TestServices::settingsValue(const QString& key)
     return file.value(QStringLiteral("Dotwise/") + key).toString();
 }
 
+float drawOf(int value, int low, int high)
+{
+    return (float(value - low) + 0.5f) / float(high - low + 1);
+}
+
+void scriptQuestion(TestServices& t, int position, char asked, const QByteArray& others)
+{
+    t.random.values.push_back(drawOf(position, 0, 3));
+    t.random.values.push_back(drawOf(asked + 36, 101, 126));
+    for (char c : others)
+        t.random.values.push_back(drawOf(c, 'A', 'Z'));
+}
+
 QWidgetList openWindows()
 {
     QWidgetList open;

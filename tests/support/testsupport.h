@@ -108,6 +108,13 @@ public:
     int closedAll = 0;
 };
 
+// The generator value that makes RandomInteger(low, high) give value.
+float drawOf(int value, int low, int high);
+
+// Scripts one question: the right button's position, the asked letter and
+// the letters then drawn for the other buttons.
+void scriptQuestion(TestServices& t, int position, char asked, const QByteArray& others);
+
 // Top-level widgets still open (tests must leave none behind).
 QWidgetList openWindows();
 
