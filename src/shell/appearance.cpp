@@ -24,11 +24,6 @@ QColor buttonFaceColor()
     return QApplication::palette().color(QPalette::Active, QPalette::Button);
 }
 
-QColor buttonTextColor()
-{
-    return QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
-}
-
 QColor windowBackgroundColor()
 {
     return QApplication::palette().color(QPalette::Active, QPalette::Base);
@@ -214,8 +209,6 @@ void StyleSheetSkin::applyWindow(QWidget* window)
     if (!window)
         raise(ErrorNumber::InvalidCall);
     // Added after the window's own rules, so the skin wins where both speak.
-    // The sheet cascades to the window's controls and to the dialogs it
-    // parents, which is what the child-control and dialog switches ask for.
     window->setStyleSheet(window->styleSheet() + QLatin1Char('\n') + m_styleSheet);
 }
 

@@ -15,7 +15,6 @@ namespace shell {
 
 // System colours of the user's scheme.
 QColor buttonFaceColor();
-QColor buttonTextColor();
 QColor windowBackgroundColor();
 QColor windowTextColor();
 
@@ -81,18 +80,16 @@ public:
     void loadSkin(const QString& path, const QString& section) override;
     int applyOptions() const override { return m_options; }
     void setApplyOptions(int options) override { m_options = options; }
-    void setSkinChildControls(bool on) override { m_childControls = on; }
-    void setSkinDialogs(bool on) override { m_dialogs = on; }
+    // A style sheet always reaches the window's controls and the dialogs it
+    // parents, so these switches are already on.
+    void setSkinChildControls(bool) override {}
+    void setSkinDialogs(bool) override {}
     void applyWindow(QWidget* window) override;
     const QString& styleSheet() const { return m_styleSheet; }
-    bool skinChildControls() const { return m_childControls; }
-    bool skinDialogs() const { return m_dialogs; }
 
 private:
     QString m_styleSheet;
     int m_options = 0;
-    bool m_childControls = false;
-    bool m_dialogs = false;
 };
 
 // Skin and background colours of the main window, when the skin file lies
