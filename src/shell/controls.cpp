@@ -48,6 +48,23 @@ void Label::setCaption(const QString& caption)
         resize(sizeHint().width(), height());
 }
 
+void Label::setFlatBorder(bool on)
+{
+    m_flatBorder = on;
+    setContentsMargins(on ? QMargins(1, 1, 1, 1) : QMargins());
+    update();
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (m_flatBorder) {
+        QPainter p(this);
+        p.setPen(QColor(Qt::black));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
 PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

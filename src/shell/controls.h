@@ -31,9 +31,15 @@ public:
     void setCaption(const QString& caption);
     void setAutoSize(bool on) { m_autoSize = on; }
     bool autoSize() const { return m_autoSize; }
+    // A one-pixel black line around the label, whatever its text colour.
+    void setFlatBorder(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_autoSize = false;
+    bool m_flatBorder = false;
 };
 
 // Shows a picture unscaled at its top-left corner.

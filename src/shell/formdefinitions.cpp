@@ -176,10 +176,8 @@ FormControls buildForm(const FormDef& definition, QWidget* window)
             setForeColor(control, windowTextColor());
         }
         if (auto* label = qobject_cast<QLabel*>(control)) {
-            if (def.look & FlatBorder) {
-                label->setFrameShape(QFrame::Box);
-                label->setLineWidth(1);
-            }
+            if (auto* flat = qobject_cast<Label*>(control))
+                flat->setFlatBorder(def.look & FlatBorder);
             if (def.look & Centred)
                 label->setAlignment(Qt::AlignCenter);
             else if (def.kind == K::Label)
