@@ -4,6 +4,7 @@
 #include "shell/runtime.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -45,8 +46,12 @@ Form3::Form3(const shell::Services& services, QString questionCountText, QWidget
     m_frame1 = m_controls.get<QGroupBox>(QStringLiteral("Frame1"));
 
     connect(m_pushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
-    shell::addPointerHandler(m_listView1->viewport(), m_pointer, shell::MousePointer::Default);
-    shell::addPointerHandler(m_listView2->viewport(), m_pointer, shell::MousePointer::Default);
+    // A list's items and its column header are both the list to the user.
+    for (shell::ListView* list : {m_listView1, m_listView2}) {
+        shell::addPointerHandler(list->viewport(), m_pointer, shell::MousePointer::Default);
+        shell::addPointerHandler(list->header()->viewport(), m_pointer,
+                                 shell::MousePointer::Default);
+    }
     shell::addPointerHandler(m_frame1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_pushButton1, m_pointer, shell::MousePointer::Custom);
     m_listView1->setAccessibleName(QStringLiteral("Correct Words"));

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 using namespace review;
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void lblCorrect_widensKeepingLeftEdge();
     void readsSessionWithoutChangingIt();
     void close_unloads();
+    void pointer_handOnButtonArrowOnLists();
 };
 
 void TestResultsWindow::cleanup()
@@ -171,6 +173,25 @@ void TestResultsWindow::close_unloads()
     QTest::mouseClick(form.PushButton1(), Qt::LeftButton);
     QVERIFY(!form.isVisible());
     QVERIFY(t.errors.messages.isEmpty());
+}
+
+void TestResultsWindow::pointer_handOnButtonArrowOnLists()
+{
+    testing::TestServices t;
+    Form3 form(t.services(), QStringLiteral("20"));
+    const auto moveOver = [](QWidget* w) {
+        const QPoint at(3, 3);
+        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    };
+    for (QWidget* list : {static_cast<QWidget*>(form.ListView1()->viewport()),
+                          static_cast<QWidget*>(form.ListView2()->header()->viewport())}) {
+        moveOver(form.PushButton1());
+        QCOMPARE(form.pointer().pointer(), 99);
+        moveOver(list);
+        QCOMPARE(form.pointer().pointer(), 0);
+    }
 }
 
 QTEST_MAIN(TestResultsWindow)
