@@ -282,16 +282,11 @@ void TestQuizWindow::pointer_handOverButtonsArrowOnFrames()
     testing::TestServices t;
     testing::RecordingSound sound;
     Form2 form(t.services(), sound);
-    const auto moveOver = [](QWidget* w, QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-    };
-    moveOver(form.PushButton(3), QPoint(5, 5));
+    testing::moveMouseOver(form.PushButton(3), QPoint(5, 5));
     QCOMPARE(form.pointer().pointer(), 99);
-    moveOver(form.Label2(), QPoint(5, 5)); // no handler: keeps the hand
+    testing::moveMouseOver(form.Label2(), QPoint(5, 5)); // no handler: keeps the hand
     QCOMPARE(form.pointer().pointer(), 99);
-    moveOver(form.Frame1(), QPoint(3, form.Frame1()->height() - 3));
+    testing::moveMouseOver(form.Frame1(), QPoint(3, form.Frame1()->height() - 3));
     QCOMPARE(form.pointer().pointer(), 0);
 }
 

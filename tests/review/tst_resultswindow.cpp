@@ -179,17 +179,11 @@ void TestResultsWindow::pointer_handOnButtonArrowOnLists()
 {
     testing::TestServices t;
     Form3 form(t.services(), QStringLiteral("20"));
-    const auto moveOver = [](QWidget* w) {
-        const QPoint at(3, 3);
-        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-    };
     for (QWidget* list : {static_cast<QWidget*>(form.ListView1()->viewport()),
                           static_cast<QWidget*>(form.ListView2()->header()->viewport())}) {
-        moveOver(form.PushButton1());
+        testing::moveMouseOver(form.PushButton1());
         QCOMPARE(form.pointer().pointer(), 99);
-        moveOver(list);
+        testing::moveMouseOver(list);
         QCOMPARE(form.pointer().pointer(), 0);
     }
 }

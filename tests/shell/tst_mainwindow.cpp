@@ -40,13 +40,6 @@ void focusOut(QWidget* widget)
     QApplication::sendEvent(widget, &out);
 }
 
-void moveOver(QWidget* widget, QPoint at = QPoint(2, 2))
-{
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
 void writeFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -388,16 +381,16 @@ void TestMainWindow::pointer_handOverButtonsArrowElsewhere()
     testing::StubHost host;
     Form1 form(t.services(), host);
     QCOMPARE(form.pointer().pointer(), 0);
-    moveOver(form.PushButton1());
+    testing::moveMouseOver(form.PushButton1());
     QCOMPARE(form.pointer().pointer(), 99);
     QCOMPARE(form.cursor().shape(), Qt::PointingHandCursor); // no cursor file: the platform's hand
-    moveOver(form.Text1());                                  // no handler: the hand stays
+    testing::moveMouseOver(form.Text1());                    // no handler: the hand stays
     QCOMPARE(form.pointer().pointer(), 99);
-    moveOver(form.Frame2(), QPoint(2, form.Frame2()->height() - 3));
+    testing::moveMouseOver(form.Frame2(), QPoint(2, form.Frame2()->height() - 3));
     QCOMPARE(form.pointer().pointer(), 0);
-    moveOver(form.PushButton2());
+    testing::moveMouseOver(form.PushButton2());
     QCOMPARE(form.pointer().pointer(), 99);
-    moveOver(&form, QPoint(2, 2));
+    testing::moveMouseOver(&form, QPoint(2, 2));
     QCOMPARE(form.pointer().pointer(), 0);
 }
 

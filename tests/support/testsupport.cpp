@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QWidget>
 
@@ -38,6 +39,13 @@ void scriptQuestion(TestServices& t, int position, char asked, const QByteArray&
     t.random.values.push_back(drawOf(asked + 36, 101, 126));
     for (char c : others)
         t.random.values.push_back(drawOf(c, 'A', 'Z'));
+}
+
+void moveMouseOver(QWidget* widget, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 QWidgetList openWindows()

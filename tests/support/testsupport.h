@@ -3,6 +3,7 @@
 #include "shell/services.h"
 
 #include <QDir>
+#include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidgetList>
@@ -114,6 +115,9 @@ float drawOf(int value, int low, int high);
 // Scripts one question: the right button's position, the asked letter and
 // the letters then drawn for the other buttons.
 void scriptQuestion(TestServices& t, int position, char asked, const QByteArray& others);
+
+// A mouse move with no button held, at a point of the widget.
+void moveMouseOver(QWidget* widget, QPoint at = QPoint(3, 3));
 
 // Top-level widgets still open (tests must leave none behind).
 QWidgetList openWindows();
