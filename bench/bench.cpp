@@ -106,6 +106,21 @@ private:
     QElapsedTimer m_clicked;
 };
 
+// Shows the window and returns the milliseconds on the timer once it has
+// been painted.
+double showAndTimeFirstPaint(QWidget* window, const QElapsedTimer& timer)
+{
+    double elapsed = 0;
+    QEventLoop loop;
+    FirstPaint painted(window, [&] {
+        elapsed = double(timer.nsecsElapsed()) / 1e6;
+        loop.quit();
+    });
+    window->show();
+    loop.exec();
+    return elapsed;
+}
+
 double percentile(std::vector<double> values, double p)
 {
     std::sort(values.begin(), values.end());
@@ -137,16 +152,7 @@ int main(int argc, char* argv[])
     review::AppWindows windows(services, sound);
     shell::Form1 main(services, windows);
 
-    double startup = 0;
-    {
-        QEventLoop loop;
-        FirstPaint painted(&main, [&] {
-            startup = double(sinceMain.nsecsElapsed()) / 1e6;
-            loop.quit();
-        });
-        main.show();
-        loop.exec();
-    }
+    const double startup = showAndTimeFirstPaint(&main, sinceMain);
 
     std::vector<double> cycles;
     {
@@ -164,16 +170,10 @@ int main(int argc, char* argv[])
     session.WrongCount = qint16(session.WrongLetters.size());
     double resultsLoad = 0;
     {
-        QElapsedTimer timer;
-        timer.start();
+        QElapsedTimer sinceLoad;
+        sinceLoad.start();
         review::Form3 results(services, QStringLiteral("1000"));
-        QEventLoop loop;
-        FirstPaint painted(&results, [&] {
-            resultsLoad = double(timer.nsecsElapsed()) / 1e6;
-            loop.quit();
-        });
-        results.show();
-        loop.exec();
+        resultsLoad = showAndTimeFirstPaint(&results, sinceLoad);
     }
 
     const double before = residentMiB();
