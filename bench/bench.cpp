@@ -3,8 +3,8 @@
 // and resident memory over a long test.
 //   QT_QPA_PLATFORM=offscreen dotwise-bench
 
+#include "app/app.h"
 #include "quiz/quizwindow.h"
-#include "review/appwindows.h"
 #include "review/resultswindow.h"
 #include "shell/mainwindow.h"
 
@@ -149,7 +149,7 @@ int main(int argc, char* argv[])
     const shell::Services services{
         session,  errors, settings, clock, random, desktop, QCoreApplication::applicationDirPath(),
         QLocale()};
-    review::AppWindows windows(services, sound);
+    app::AppWindows windows(services, sound);
     shell::Form1 main(services, windows);
 
     const double startup = showAndTimeFirstPaint(&main, sinceMain);

@@ -1,8 +1,10 @@
 #include "cellpictures.h"
 
+#include "shell/controls.h"
 #include "shell/runtime.h"
 
 #include <QPainter>
+#include <QWidget>
 
 #include <array>
 
@@ -96,6 +98,18 @@ QString cellDescription(int pictureNumber)
 QPixmap LoadCellPicture(int pictureNumber, qreal devicePixelRatio)
 {
     return QPixmap::fromImage(drawCellPicture(pictureNumber, devicePixelRatio));
+}
+
+QPixmap loadPictureFor(const QWidget* widget, int pictureNumber)
+{
+    // Drawn at the screen's resolution, so cells stay crisp on high-DPI screens.
+    return LoadCellPicture(pictureNumber, widget ? widget->devicePixelRatioF() : 1.0);
+}
+
+void showCellPicture(shell::PictureBox* box, const PictureLoader& load, int number)
+{
+    box->setPicture(load(number));
+    box->setAccessibleDescription(cellDescription(number));
 }
 
 } // namespace quiz

@@ -5,6 +5,13 @@
 #include <QString>
 
 #include <bitset>
+#include <functional>
+
+class QWidget;
+
+namespace shell {
+class PictureBox;
+}
 
 namespace quiz {
 
@@ -33,5 +40,13 @@ QPixmap LoadCellPicture(int pictureNumber, qreal devicePixelRatio = 1.0);
 
 // The raised dots of a picture in words, for assistive tools: "dots 1 2 4 5".
 QString cellDescription(int pictureNumber);
+
+// A window's source of cell pictures; tests hand in their own.
+using PictureLoader = std::function<QPixmap(int pictureNumber)>;
+QPixmap loadPictureFor(const QWidget* widget, int pictureNumber);
+
+// Loads cell picture `number` into the box, with its dots in words for
+// assistive tools. A failing load leaves the box as it was.
+void showCellPicture(shell::PictureBox* box, const PictureLoader& load, int number);
 
 } // namespace quiz

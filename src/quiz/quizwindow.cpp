@@ -1,6 +1,5 @@
 #include "quizwindow.h"
 
-#include "cellpictures.h"
 #include "randominteger.h"
 
 #include "shell/accessibility.h"
@@ -14,18 +13,6 @@ namespace quiz {
 
 using shell::ErrorReport;
 using shell::Procedure;
-
-QPixmap loadPictureFor(const QWidget* widget, int pictureNumber)
-{
-    // Drawn at the screen's resolution, so cells stay crisp on high-DPI screens.
-    return LoadCellPicture(pictureNumber, widget ? widget->devicePixelRatioF() : 1.0);
-}
-
-void showCellPicture(shell::PictureBox* box, const PictureLoader& load, int number)
-{
-    box->setPicture(load(number));
-    box->setAccessibleDescription(cellDescription(number));
-}
 
 Form2::Form2(const shell::Services& services, SoundPlayer& sound, PictureLoader loadPicture,
              QWidget* parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cellpictures.h"
 #include "sound.h"
 
 #include "shell/appearance.h"
@@ -10,18 +11,10 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
 class QGroupBox;
 
 namespace quiz {
-
-using PictureLoader = std::function<QPixmap(int pictureNumber)>;
-QPixmap loadPictureFor(const QWidget* widget, int pictureNumber);
-
-// Loads cell picture `number` into the box, with its dots in words for
-// assistive tools. A failing load leaves the box as it was.
-void showCellPicture(shell::PictureBox* box, const PictureLoader& load, int number);
 
 // The quiz window: one question per showing. The load makes the question;
 // a click judges it and unloads the window.

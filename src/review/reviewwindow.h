@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/quizwindow.h"
+#include "quiz/cellpictures.h"
 
 #include "shell/appearance.h"
 #include "shell/controls.h"

@@ -2,8 +2,8 @@
 #include "support/recordingsound.h"
 #include "support/testsupport.h"
 
+#include "app/app.h"
 #include "quiz/quizwindow.h"
-#include "review/appwindows.h"
 #include "review/resultswindow.h"
 #include "shell/mainwindow.h"
 
@@ -50,7 +50,7 @@ void TestEndToEnd::wholeTest()
     QFETCH(QString, percentage);
     testing::TestServices t;
     testing::RecordingSound sound;
-    review::AppWindows windows(t.services(), sound);
+    app::AppWindows windows(t.services(), sound);
     shell::Form1 main(t.services(), windows);
     main.show();
     main.Text1()->setText(count);
@@ -78,7 +78,7 @@ void TestEndToEnd::closingMain_closesReview()
 {
     testing::TestServices t;
     testing::RecordingSound sound;
-    review::AppWindows windows(t.services(), sound);
+    app::AppWindows windows(t.services(), sound);
     shell::Form1 main(t.services(), windows);
     main.show();
     main.PushButton2()->click();

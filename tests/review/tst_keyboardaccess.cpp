@@ -1,9 +1,9 @@
 #include "support/recordingsound.h"
 #include "support/testsupport.h"
 
+#include "app/app.h"
 #include "quiz/cellpictures.h"
 #include "quiz/quizwindow.h"
-#include "review/appwindows.h"
 #include "review/resultswindow.h"
 #include "review/reviewwindow.h"
 #include "shell/accessibility.h"
@@ -262,7 +262,7 @@ void TestKeyboardAccess::wholeRun_keyboardAndDescriptionsAlone()
 {
     testing::TestServices t;
     testing::RecordingSound sound;
-    review::AppWindows windows(t.services(), sound);
+    app::AppWindows windows(t.services(), sound);
     shell::Form1 main(t.services(), windows);
     main.show();
     QVERIFY(QTest::qWaitForWindowActive(&main));

@@ -2,7 +2,7 @@
 #include "support/recordingsound.h"
 #include "support/testsupport.h"
 
-#include "review/appwindows.h"
+#include "app/app.h"
 #include "shell/mainwindow.h"
 
 #include <QTest>
@@ -19,7 +19,7 @@ void TestLongRun::tenThousandQuestions()
 {
     testing::TestServices t;
     testing::RecordingSound sound;
-    review::AppWindows windows(t.services(), sound);
+    app::AppWindows windows(t.services(), sound);
     shell::Form1 main(t.services(), windows);
     main.show();
     main.Text1()->setText(QStringLiteral("10000"));

@@ -1,8 +1,8 @@
 #include "support/recordingsound.h"
 #include "support/testsupport.h"
 
+#include "app/app.h"
 #include "quiz/cellpictures.h"
-#include "review/appwindows.h"
 #include "review/reviewwindow.h"
 #include "shell/runtime.h"
 
@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace review;
+using app::AppWindows;
 
 namespace {
 

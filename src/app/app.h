@@ -1,15 +1,15 @@
 #pragma once
 
-#include "reviewwindow.h"
-
 #include "quiz/sound.h"
+#include "review/reviewwindow.h"
 #include "shell/services.h"
 
 #include <QPointer>
 
-namespace review {
+// Where the program is put together: the real windows behind the main
+// window's driver, and the real services they are given.
+namespace app {
 
-// The real windows behind the main window's driver.
 class AppWindows final : public shell::WindowHost {
 public:
     AppWindows(const shell::Services& services, quiz::SoundPlayer& sound);
@@ -20,12 +20,16 @@ public:
     void showReview() override;
     void closeAll() override;
 
-    Form4* reviewWindow() const { return m_review; }
+    review::Form4* reviewWindow() const { return m_review; }
 
 private:
     shell::Services m_services;
     quiz::SoundPlayer& m_sound;
-    QPointer<Form4> m_review;
+    QPointer<review::Form4> m_review;
 };
 
-} // namespace review
+// Creates the platform's services, shows the main window and runs the
+// event loop; returns the exit code.
+int run(int argc, char* argv[]);
+
+} // namespace app

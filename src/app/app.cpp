@@ -1,0 +1,75 @@
+#include "app.h"
+
+#include "quiz/quizwindow.h"
+#include "review/resultswindow.h"
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+
+namespace app {
+
+AppWindows::AppWindows(const shell::Services& services, quiz::SoundPlayer& sound)
+    : m_services(services), m_sound(sound)
+{}
+
+AppWindows::~AppWindows()
+{
+    closeAll();
+}
+
+void AppWindows::showQuiz()
+{
+    // Each question is a window of its own, gone when it returns.
+    quiz::Form2 window(m_services, m_sound);
+    window.exec();
+}
+
+void AppWindows::showResults(const QString& questionCountText)
+{
+    review::Form3 window(m_services, questionCountText);
+    window.exec();
+}
+
+void AppWindows::showReview()
+{
+    if (m_review) {
+        m_review->show();
+        m_review->raise();
+        m_review->activateWindow();
+        return;
+    }
+    m_review = new review::Form4(m_services);
+    m_review->setAttribute(Qt::WA_DeleteOnClose);
+    m_review->show();
+}
+
+void AppWindows::closeAll()
+{
+    delete m_review.data();
+}
+
+int run(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dotwise"));
+    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Dotwise"));
+
+    shell::QuizSession session;
+    shell::MessageBoxSink errors;
+    shell::QSettingsStore settings;
+    shell::SystemClock clock;
+    shell::MixingGenerator random;
+    shell::SystemDesktopShell desktop;
+    const auto sound = quiz::createPlatformSoundPlayer();
+    const shell::Services services{
+        session,  errors, settings, clock, random, desktop, QApplication::applicationDirPath(),
+        QLocale()};
+
+    AppWindows windows(services, *sound);
+    shell::Form1 form1(services, windows);
+    form1.show();
+    return QApplication::exec();
+}
+
+} // namespace app
