@@ -39,6 +39,10 @@ Form2::Form2(const shell::Services& services, SoundPlayer& sound, PictureLoader 
     m_picture1->setAccessibleName(QStringLiteral("Braille cell"));
 
     Form_Load();
+    // A listener hears the question as the window opens: the dots, then
+    // how the last answer went.
+    shell::setSpokenContent(this, m_picture1->accessibleDescription() + QStringLiteral(". ") +
+                                      m_label2->caption());
     shell::centreOnScreen(this);
 }
 

@@ -1,5 +1,6 @@
 #include "resultswindow.h"
 
+#include "shell/accessibility.h"
 #include "shell/loadsteps.h"
 #include "shell/runtime.h"
 
@@ -56,10 +57,14 @@ Form3::Form3(const shell::Services& services, QString questionCountText, QWidget
     shell::addPointerHandler(m_pushButton1, m_pointer, shell::MousePointer::Custom);
     m_listView1->setAccessibleName(QStringLiteral("Correct Words"));
     m_listView2->setAccessibleName(QStringLiteral("Wrong Words"));
-    m_text1->setAccessibleName(QStringLiteral("Summary Result"));
-    m_text1->setAccessibleDescription(QStringLiteral("Tab moves to Close Window"));
 
     Form_Load();
+    // Heard as the window opens; the lists follow by Tab.
+    shell::setSpokenContent(this, m_lblCorrect->caption() + QStringLiteral(". ") +
+                                      m_lblWrong->caption() + QStringLiteral(". ") +
+                                      m_lblPercentage->caption());
+    shell::presentAsFocusHolder(m_text1, QStringLiteral("Summary Result"),
+                                QStringLiteral("Tab moves to Close Window"));
     shell::centreOnScreen(this);
 }
 

@@ -1,5 +1,6 @@
 #include "reviewwindow.h"
 
+#include "shell/accessibility.h"
 #include "shell/loadsteps.h"
 #include "shell/runtime.h"
 
@@ -29,14 +30,14 @@ Form4::Form4(const shell::Services& services, quiz::PictureLoader loadPicture, Q
     shell::addPointerHandler(m_picture1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_pushButton1, m_pointer, shell::MousePointer::Custom);
     m_picture1->setAccessibleName(QStringLiteral("Braille cell"));
-    m_text1->setAccessibleName(QStringLiteral("Review"));
-    m_text1->setAccessibleDescription(QStringLiteral("Tab moves to Next"));
     // Right arrow and N press Next, wherever the focus is in the window.
     for (QWidget* watched : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_text1),
                              static_cast<QWidget*>(m_pushButton1)})
         watched->installEventFilter(this);
 
     Form_Load();
+    shell::presentAsFocusHolder(m_text1, QString(), QStringLiteral("Tab moves to Next"));
+    speakLetter();
     shell::centreOnScreen(this);
 }
 
@@ -76,6 +77,18 @@ void Form4::PushButton1_Click() noexcept
     });
     e.run(104, [&] { quiz::showCellPicture(m_picture1, m_loadPicture, index + 100); });
     e.run(106, [&] { m_label2->setCaption(QString(QChar(char16_t(index + 64)))); });
+    speakLetter();
+    shell::respeakFocus(this);
+}
+
+void Form4::speakLetter()
+{
+    // The letter and its dots, e.g. "B, dots 1 2", on whichever control
+    // has the focus: a screen reader speaks a change there.
+    const QString letter = m_label2->caption() + QStringLiteral(", ") +
+                           m_picture1->accessibleDescription();
+    m_text1->setAccessibleName(letter);
+    m_pushButton1->setAccessibleDescription(letter);
 }
 
 } // namespace review

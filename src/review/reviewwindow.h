@@ -36,6 +36,7 @@ protected:
 
 private:
     void Form_Load() noexcept;
+    void speakLetter();
 
     shell::Services m_services;
     quiz::PictureLoader m_loadPicture;

@@ -1,6 +1,8 @@
 #pragma once
 
 class QObject;
+class QString;
+class QWidget;
 
 namespace shell {
 
@@ -12,5 +14,21 @@ void announceNameChange(QObject* object);
 // headless platform has no accessibility bridge to carry the event.
 using AnnouncementListener = void (*)(QObject* object);
 void setAnnouncementListener(AnnouncementListener listener);
+
+// A hidden control that only keeps the focus off the visible ones is
+// presented to assistive tools as plain text: its accessible name (what
+// the window says) is spoken, never its own content or an internal name.
+void presentAsFocusHolder(QWidget* holder, const QString& name, const QString& description);
+
+// Sets what a window says to assistive tools when it opens: screen readers
+// speak a dialog's description with its title.
+void setSpokenContent(QWidget* window, const QString& content);
+
+// Makes a screen reader speak the focused control of a window again, with
+// its new name and description. Qt 6.4 sends name and description changes
+// in a form Orca cannot read, and a screen reader ignores focus on the
+// object it already has; so the control is given a fresh accessible object
+// and the focus is reported on that. The keyboard focus does not move.
+void respeakFocus(QWidget* window);
 
 } // namespace shell

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# What a listener hears: Orca, the Linux screen reader, runs against the
+# real program on a virtual X server with a window manager; a short test is
+# taken by keys, then the results and the review window are opened. What
+# Orca speaks (the SPEECH OUTPUT lines of its debug file) is checked.
+#   screenreader.sh <dotwise executable>
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+cleanup() {
+    # Orca does not always end on TERM; it has written its file line by line.
+    pkill -KILL -f "orca_linebuffered.py $work/" 2>/dev/null || true
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$work/home" "$work/run"
+chmod 700 "$work/run"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run
+export XDG_DATA_HOME=$work/home/data XDG_CACHE_HOME=$work/home/cache
+unset QT_QPA_PLATFORM
+
+exec 3<> <(:)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 display <&3
+export DISPLAY=:$display
+
+cat >"$work/session.sh" <<SESSION
+set -uo pipefail
+log=$work/orca.log
+spoken() { grep -a 'SPEECH OUTPUT:' "\$log" | sed "s/^.*SPEECH OUTPUT: '\\(.*\\)'\\s*{.*/\\1/"; }
+# Waits until Orca has said something matching the pattern after mark.
+hear() {
+    for _ in \$(seq 1 100); do
+        spoken | tail -n +\$((mark + 1)) | grep -Eq "\$1" && return 0
+        sleep 0.1
+    done
+    echo "not heard within 10 s: \$1"
+    echo "heard after the last key:"
+    spoken | tail -n +\$((mark + 1)) | sed 's/^/  /'
+    exit 1
+}
+press() { mark=\$(spoken | wc -l); xdotool key "\$1"; }
+
+openbox >/dev/null 2>&1 &
+/usr/bin/python3 "$here/orca_linebuffered.py" "\$log" >/dev/null 2>&1 &
+mark=0
+hear 'Screen reader on'
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
+hear 'How many questions'
+
+press 2; sleep 0.3
+press Tab; hear 'Start Test push button'
+press Return
+hear '^Dotwise dialog dots [1-6 ]+\. Waiting for answer\.\$'
+hear '^[A-Z] push button'
+press 1
+hear '^Dotwise dialog dots [1-6 ]+\. (Correct with [A-Z]|Wrong\. Correct answer was [A-Z])\.\$'
+press 2
+hear 'Number of Correct: [0-2]\. Number of Wrong: [0-2]\. Percentage: (0|50|100)%'
+hear 'Summary Result'
+results=\$mark
+press Escape; hear 'Start Test push button'
+press Tab; hear 'Review Braille Letters push button'
+press Return; hear '^A, dots 1 label'
+press n; hear '^B, dots 1 2 label'
+press Tab; hear '^B, dots 1 2'
+press space; hear '^C, dots 1 4'
+press Right; hear '^D, dots 1 4 5'
+
+# No control is announced by an internal name.
+if spoken | tail -n +\$((results - 1)) | grep -E "^Text1?\.?\$|Text1"; then
+    echo "an internal name was spoken"
+    exit 1
+fi
+echo "heard:"
+spoken | sed 's/^/  /'
+SESSION
+timeout 120 dbus-run-session -- bash "$work/session.sh" 2>/dev/null
