@@ -1,29 +1,60 @@
 #!/usr/bin/env bash
 # Set up a Debian 12 machine, build, and then run the program or its tests.
-#   tools/dev.sh run    installs what is missing, builds, starts Dotwise
-#   tools/dev.sh test   installs what is missing, builds, runs every test
+#   tools/dev.sh run      installs what running needs, builds, starts Dotwise
+#   tools/dev.sh test     installs what the tests need, builds, runs every test
 #   tools/dev.sh package  installs what is missing, builds the Debian package
-#   tools/dev.sh bench  installs what is missing, builds, prints the timings
+#   tools/dev.sh bench    installs what is missing, builds, prints the timings
+#   tools/dev.sh windows  builds Qt for Windows once, cross-builds Dotwise, runs
+#                         its tests under Wine and builds the installer
+#   tools/dev.sh fresh    checks the run command and the package on new roots
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
 case "$mode" in
-run | test | package | bench) ;;
+run | test | package | bench | windows | fresh) ;;
 *)
-    echo "usage: $0 run|test|package|bench" >&2
+    echo "usage: $0 run|test|package|bench|windows|fresh" >&2
     exit 2
     ;;
 esac
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev libcanberra-pulse
-    fonts-liberation)
-# Tests: liblouis checks the Braille dot table; the desktop validators; a
-# virtual X server for the installed program's window; 
-# the fuzz targets are built with clang's libFuzzer.
-[ "$mode" = test ] && packages+=(liblouis-dev liblouis-data desktop-file-utils appstream
-    xvfb xauth xdotool libx11-dev clang libclang-rt-14-dev)
-[ "$mode" = package ] && packages+=(dpkg-dev)
+# Runs a step quietly; if it fails, its own output says why.
+step() {
+    local log
+    log=$(mktemp)
+    if ! "$@" >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        echo "failed: $*" >&2
+        exit 1
+    fi
+    rm -f "$log"
+}
+
+# Building and running.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libcanberra-dev
+    libcanberra-pulse fonts-liberation)
+case "$mode" in
+test)
+    # liblouis checks the Braille dot table; the desktop validators; a virtual
+    # X server for the installed program's window; Orca and what it runs in;
+    # the fuzz targets are built with clang's libFuzzer; lintian checks the
+    # package; the Windows build (see windows below).
+    packages+=(liblouis-dev liblouis-data desktop-file-utils appstream xvfb xauth xdotool
+        libx11-dev clang libclang-rt-14-dev dpkg-dev lintian orca openbox at-spi2-core dbus
+        dbus-x11 mmdebstrap git ca-certificates)
+    ;;
+package) packages+=(dpkg-dev lintian) ;;
+windows) ;;
+fresh) packages+=(mmdebstrap xvfb xauth xdotool git dpkg-dev ca-certificates) ;;
+esac
+if [ "$mode" = test ] || [ "$mode" = windows ]; then
+    # mingw-w64 and Debian's Qt source for the Windows Qt, Wine to run it,
+    # NSIS for the installer.
+    packages+=(qt6-base-dev-tools dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
+        nsis xvfb xauth xdotool)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -31,25 +62,63 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "Run as root, or install sudo, to install: ${missing[*]}" >&2
+            exit 1
+        }
+        sudo=sudo
+    fi
+    echo "Installing: ${missing[*]}"
+    step $sudo apt-get update
+    step $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+        "${missing[@]}"
 fi
 
-cmake --preset default >/dev/null
-cmake --build --preset default
+linux_build() {
+    step cmake --preset default -DDOTWISE_TESTS="$1"
+    cmake --build --preset default
+}
+
+windows_build() {
+    DOTWISE_WINDOWS_QT=$(bash tools/windows-qt.sh)
+    export DOTWISE_WINDOWS_QT
+    step cmake --preset windows
+    cmake --build --preset windows
+    (cd build-windows && step cpack)
+    # Headless: the installer's test brings its own X server.
+    env -u DISPLAY ctest --preset windows
+}
 
 case "$mode" in
-run) exec ./build/dotwise ;;
-package) (cd build && cpack) ;;
-bench) QT_QPA_PLATFORM=offscreen ./build/bench/dotwise-bench ;;
+run)
+    linux_build OFF
+    exec ./build/dotwise
+    ;;
+package)
+    linux_build OFF
+    (cd build && step cpack)
+    lintian --fail-on error,warning build/dotwise_*.deb
+    ls build/dotwise_*.deb
+    ;;
+bench)
+    linux_build OFF
+    QT_QPA_PLATFORM=offscreen ./build/bench/dotwise-bench
+    ;;
+windows) windows_build ;;
+fresh) bash tools/fresh-machine.sh ;;
 test)
-    # Every suite under AddressSanitizer + UBSan with leak checks, then each
-    # fuzz target for 30 s, then the ordinary run, whose summary ends it.
-    cmake --preset asan >/dev/null
+    # Every suite under AddressSanitizer + UBSan with leak checks, each fuzz
+    # target for 30 s, the Windows build under Wine, the new-machine checks,
+    # then the ordinary run, whose summary ends it.
+    step cmake --preset asan
     cmake --build --preset asan
     ctest --preset asan
     bash tools/fuzz.sh 30
+    windows_build
+    bash tools/fresh-machine.sh
+    linux_build ON
+    (cd build && step cpack)
     ctest --preset default
     ;;
 esac

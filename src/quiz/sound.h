@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace quiz {
@@ -36,6 +37,25 @@ public:
 
 private:
     std::unique_ptr<SoundBackend> m_backend;
+};
+
+// Plays through a PlaySound-style system call: the path, no module, and
+// flags 0 (play, then return) or 1 (start and return at once), nothing
+// else. So a missing file plays the default sound and a new sound cuts off
+// the last, both done by the system.
+class SystemCallPlayer final : public SoundPlayer {
+public:
+    static constexpr unsigned syncFlags = 0;  // SND_SYNC
+    static constexpr unsigned asyncFlags = 1; // SND_ASYNC
+    using Call = std::function<bool(const QString& path, unsigned flags)>;
+    explicit SystemCallPlayer(Call call) : m_call(std::move(call)) {}
+    bool play(const QString& path, bool wait) override
+    {
+        return m_call(path, wait ? syncFlags : asyncFlags);
+    }
+
+private:
+    Call m_call;
 };
 
 // The platform's player: libcanberra on Linux, the system call on Windows.

@@ -1,5 +1,5 @@
-// Windows: the platform's own call. Without SND_NODEFAULT a missing file
-// plays the default sound; without SND_NOSTOP a new sound cuts the last.
+// Windows: the system's own call, as wide characters, so a path outside the
+// ANSI code page still names the file.
 #include "sound.h"
 
 #include <windows.h>
@@ -8,22 +8,14 @@
 
 namespace quiz {
 
-namespace {
-
-class WinmmPlayer final : public SoundPlayer {
-public:
-    bool play(const QString& path, bool wait) override
-    {
-        const std::wstring name = path.toStdWString();
-        return PlaySoundW(name.c_str(), nullptr, wait ? SND_SYNC : SND_ASYNC) != FALSE;
-    }
-};
-
-} // namespace
+static_assert(SND_SYNC == SystemCallPlayer::syncFlags && SND_ASYNC == SystemCallPlayer::asyncFlags);
 
 std::unique_ptr<SoundPlayer> createPlatformSoundPlayer()
 {
-    return std::make_unique<WinmmPlayer>();
+    return std::make_unique<SystemCallPlayer>([](const QString& path, unsigned flags) {
+        const std::wstring name = path.toStdWString();
+        return PlaySoundW(name.c_str(), nullptr, flags) != FALSE;
+    });
 }
 
 } // namespace quiz

@@ -85,8 +85,8 @@ void Form4::speakLetter()
 {
     // The letter and its dots, e.g. "B, dots 1 2", on whichever control
     // has the focus: a screen reader speaks a change there.
-    const QString letter = m_label2->caption() + QStringLiteral(", ") +
-                           m_picture1->accessibleDescription();
+    const QString letter =
+        m_label2->caption() + QStringLiteral(", ") + m_picture1->accessibleDescription();
     m_text1->setAccessibleName(letter);
     m_pushButton1->setAccessibleDescription(letter);
 }

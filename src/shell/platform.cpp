@@ -61,12 +61,13 @@ std::unique_ptr<QSettings> QSettingsStore::open(const QString& application) cons
     if (!m_filePath.isEmpty())
         return std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
 #ifdef Q_OS_WIN
-    // The registry, under HKEY_CURRENT_USER\Software\<application>.
-    const auto format = QSettings::NativeFormat;
+    // The registry, under HKEY_CURRENT_USER\Software\<application>\<section>
+    // (named by its path: the organisation form would add a level).
+    return std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\") + application, QSettings::NativeFormat);
 #else
-    const auto format = QSettings::IniFormat;
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application);
 #endif
-    return std::make_unique<QSettings>(format, QSettings::UserScope, application);
 }
 
 QString QSettingsStore::get(const QString& application, const QString& section, const QString& key,

@@ -27,7 +27,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
     qInstallMessageHandler(quiet); // unparsable sheets are reported by Qt, not by us
-    folder = new QTemporaryDir;
+    // Static, so that it is removed when the fuzzer exits.
+    static QTemporaryDir dir;
+    folder = &dir;
     window = new QWidget;
     window->resize(200, 120);
     auto* frame = new QGroupBox(QStringLiteral("Frame"), window);

@@ -37,6 +37,8 @@ class TestSound : public QObject {
 private Q_SLOTS:
     void play_data();
     void play();
+    void systemCall_data();
+    void systemCall();
     void realBackend_neverBlocksOrFails();
 };
 
@@ -63,6 +65,28 @@ void TestSound::play()
     EventSoundPlayer player(std::make_unique<FakeBackend>(log, filesPlay, defaultPlays));
     QCOMPARE(PlaySoundFile(player, QStringLiteral("a.wav"), false), result);
     QCOMPARE(log, calls);
+}
+
+void TestSound::systemCall_data()
+{
+    QTest::addColumn<bool>("wait");
+    QTest::addColumn<unsigned>("flags");
+    QTest::newRow("start and return") << false << 1u;
+    QTest::newRow("play, then return") << true << 0u;
+}
+
+void TestSound::systemCall()
+{
+    QFETCH(bool, wait);
+    QFETCH(unsigned, flags);
+    QStringList calls;
+    SystemCallPlayer player([&](const QString& path, unsigned given) {
+        calls << QStringLiteral("%1 %2").arg(path).arg(given);
+        return false;
+    });
+    const QString path = QStringLiteral("C:/Program Files/Dotwise/sounds/\u00e9t\u00e9.wav");
+    QCOMPARE(PlaySoundFile(player, path, wait), false);
+    QCOMPARE(calls, QStringList{QStringLiteral("%1 %2").arg(path).arg(flags)});
 }
 
 void TestSound::realBackend_neverBlocksOrFails()

@@ -5,7 +5,9 @@
 #include "shell/runtime.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSet>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void settings_roundTrip();
     void settings_defaultWhenAbsent();
     void settings_unwritableFolderFails();
+    void settings_keptAcrossRuns();
 };
 
 void TestPlatform::fileExists_data()
@@ -184,6 +187,27 @@ void TestPlatform::settings_unwritableFolderFails()
     QVERIFY_THROWS_EXCEPTION(RuntimeError,
                              store.save(QStringLiteral("Quillmark"), QStringLiteral("Dotwise"),
                                         QStringLiteral("Text1"), QStringLiteral("5")));
+}
+
+void TestPlatform::settings_keptAcrossRuns()
+{
+    // One program run saves the count, a fresh one reads it back: the INI
+    // file on Linux, the registry on Windows.
+    const QString probe =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/settings_probe");
+    QProcess save;
+    save.start(probe, {QStringLiteral("save"), QStringLiteral("7")});
+    QVERIFY(save.waitForFinished(30000));
+    QCOMPARE(save.exitCode(), 0);
+    QProcess get;
+    get.start(probe, {QStringLiteral("get")});
+    QVERIFY(get.waitForFinished(30000));
+    QCOMPARE(get.readAllStandardOutput(), QByteArray("7"));
+#ifdef Q_OS_WIN
+    const QSettings registry(QStringLiteral("HKEY_CURRENT_USER\\Software\\Quillmark"),
+                             QSettings::NativeFormat);
+    QCOMPARE(registry.value(QStringLiteral("Dotwise/Text1")).toString(), QStringLiteral("7"));
+#endif
 }
 
 QTEST_MAIN(TestPlatform)

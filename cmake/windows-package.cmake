@@ -1,0 +1,51 @@
+# Windows: one folder with the program, its data, the Qt and compiler DLLs
+# it loads and the three Qt plugins it uses; an NSIS installer and a zip.
+install(TARGETS dotwise RUNTIME DESTINATION .)
+foreach(file IN LISTS DOTWISE_DATA_FILES)
+  get_filename_component(subdir ${file} DIRECTORY)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/${file} DESTINATION ./${subdir})
+endforeach()
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+        DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION imageformats)
+
+# The compiler's runtime, stripped: Debian ships libstdc++ with its symbols.
+set(runtime_dlls)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                  OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT EXISTS "${path}")
+    message(FATAL_ERROR "The compiler's ${dll} was not found (${path})")
+  endif()
+  file(REAL_PATH "${path}" path)
+  list(APPEND runtime_dlls "${path}")
+endforeach()
+install(FILES ${runtime_dlls} DESTINATION .)
+install(CODE "
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+                            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${dll}\")
+  endforeach()
+")
+
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME Dotwise)
+set(CPACK_PACKAGE_VENDOR Quillmark)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Drill the 26 letters of the Braille alphabet")
+set(CPACK_PACKAGE_FILE_NAME "Dotwise-${PROJECT_VERSION}-win64")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Dotwise)
+set(CPACK_PACKAGE_EXECUTABLES dotwise Dotwise)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+# A 64-bit installer that installs into the 64-bit Program Files.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/dotwise.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/dotwise.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME dotwise.exe)
+set(CPACK_NSIS_DISPLAY_NAME Dotwise)
+set(CPACK_NSIS_PACKAGE_NAME Dotwise)
+include(CPack)

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Builds the Windows Qt that Dotwise links against: Debian's own qtbase
+# source, cross-compiled with mingw-w64, cut down to what the program and its
+# tests use. Built once into a cache folder outside the source tree, keyed by
+# the Qt version and this script's own hash; prints the folder.
+#   tools/windows-qt.sh            build if needed, print the prefix
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+version=6.4.2
+key=$(cat "$0" "$here/../cmake/mingw-w64.cmake" | sha256sum | cut -c1-12)
+cache=${DOTWISE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dotwise}
+prefix=$cache/qt-$version-mingw-$key
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
+log() { echo "windows-qt: $*" >&2; }
+
+# The source package needs a deb-src entry for the machine's own mirror.
+if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
+    log "adding deb-src for the Debian mirror"
+    awk 'BEGIN { RS = ""; ORS = "\n\n" }
+         /Types: deb/ && /Suites:[^\n]*bookworm/ && !/security/ {
+             sub(/Types: deb/, "Types: deb-src"); print; exit }' \
+        /etc/apt/sources.list.d/debian.sources >/etc/apt/sources.list.d/dotwise-src.sources
+    apt-get update -qq
+fi
+
+work=$cache/qt-work-$key
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work"
+log "fetching Debian's qtbase source"
+apt-get source -qq --download-only qt6-base >&2
+dpkg-source --no-check -x qt6-base_*.dsc src >&2
+src=$work/src
+[ "$(sed -n 's/^set(QT_REPO_MODULE_VERSION "\(.*\)")/\1/p' "$src/.cmake.conf")" = "$version" ] || {
+    log "the source package is not Qt $version"
+    exit 1
+}
+# The toolchain is copied beside the Qt it built, which records its path.
+mkdir -p "$prefix"
+cp "$here/../cmake/mingw-w64.cmake" "$prefix/mingw-w64.cmake"
+
+features=(
+    # Modules and features nothing of ours uses.
+    network sql printsupport dbus vulkan concurrent xml jpeg gif zstd icu glib
+    # Tablets need wintab.h, which the source package does not ship.
+    tabletevent
+    # Qt's own copies instead of libraries mingw lacks.
+    system_zlib system_png system_pcre2 system_harfbuzz system_freetype
+    system_doubleconversion system_jpeg
+)
+flags=()
+for f in "${features[@]}"; do flags+=("-DFEATURE_$f=OFF"); done
+
+log "configuring"
+cmake -G Ninja -S "$src" -B build \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DINPUT_opengl=no \
+    "${flags[@]}" >build.log 2>&1 || {
+    tail -40 build.log >&2
+    exit 1
+}
+log "building (about 15 minutes on 2 cores)"
+cmake --build build >>build.log 2>&1 || {
+    grep -B2 -A20 'FAILED' build.log | head -60 >&2
+    exit 1
+}
+cmake --install build --strip >>build.log 2>&1
+touch "$prefix/.complete"
+cd /
+rm -rf "$work"
+echo "$prefix"

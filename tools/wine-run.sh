@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine for CTest (the cross build's emulator).
+# Wine keeps QT_* variables from the Windows side, so they are set again
+# inside; Wine's helper processes hold its pipes open, so the program's
+# output goes through a file.
+#   wine-run.sh PROGRAM.exe [ARG ...]
+set -uo pipefail
+program=$1
+shift
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEPREFIX=${WINEPREFIX:-$(dirname "$(readlink -f "$0")")/../build-windows/wine}
+# Qt's DLLs and the compiler's runtime DLLs, where the build found them.
+qt=${DOTWISE_WINDOWS_QT:?the Windows Qt prefix, from tools/windows-qt.sh}
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
+export WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+{
+    echo "@echo off"
+    env | grep -E '^QT_[A-Z_]+=' | sed 's/^\(.*\)$/set "\1"/'
+    line="\"$(winepath -w "$program" 2>/dev/null)\""
+    for arg in "$@"; do line+=" \"$arg\""; done
+    echo "$line"
+    echo "exit /b %ERRORLEVEL%"
+} | sed 's/$/\r/' >"$work/run.bat"
+wine cmd /c "$(winepath -w "$work/run.bat")" >"$work/output" 2>&1 </dev/null
+status=$?
+tr -d '\r' <"$work/output"
+exit $status
