@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QRadioButton>
+#include <QResource>
 #include <QWidget>
 
 namespace shell {
@@ -108,9 +109,88 @@ void SetBackColors(QWidget* window)
     colourControls(window);
 }
 
+namespace {
+
+quint32 readLE(const uchar* at, int bytes)
+{
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | at[i];
+    return value;
+}
+
+// The images of an icon file made of uncompressed 32-bit and 24-bit
+// bitmaps, as Qt's image plugin reads them (it leaves a 24-bit image
+// opaque), without the plugin: that generic reader costs milliseconds at
+// start-up. Any other kind of image gives an empty list.
+QList<QImage> decodeSimpleIcon(const QByteArray& file)
+{
+    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
+    const qsizetype size = file.size();
+    if (size < 6 || readLE(bytes, 2) != 0 || readLE(bytes + 2, 2) != 1)
+        return {};
+    const int count = int(readLE(bytes + 4, 2));
+    QList<QImage> images;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype entry = 6 + 16 * qsizetype(i);
+        if (entry + 16 > size)
+            return {};
+        const qsizetype offset = readLE(bytes + entry + 12, 4);
+        if (offset < 0 || offset + 40 > size || readLE(bytes + offset, 4) != 40)
+            return {};
+        const uchar* header = bytes + offset;
+        const int width = int(readLE(header + 4, 4));
+        const int height = int(readLE(header + 8, 4)) / 2;
+        const int depth = int(readLE(header + 14, 2));
+        if (width <= 0 || width > 256 || height <= 0 || height > 256 ||
+            readLE(header + 16, 4) != 0 || (depth != 32 && depth != 24))
+            return {};
+        const qsizetype stride = ((qsizetype(width) * depth / 8) + 3) & ~3;
+        const uchar* pixels = header + 40;
+        if (offset + 40 + stride * height > size)
+            return {};
+        QImage image(width, height, QImage::Format_ARGB32);
+        for (int y = 0; y < height; ++y) {
+            // Rows are stored bottom up, blue first.
+            const uchar* row = pixels + stride * (height - 1 - y);
+            auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                const uchar* p = row + x * (depth / 8);
+                out[x] = qRgba(p[2], p[1], p[0], depth == 32 ? p[3] : 255);
+            }
+        }
+        images.append(image);
+    }
+    return images;
+}
+
+} // namespace
+
 QIcon applicationIcon()
 {
-    static const QIcon icon(QStringLiteral(":/dotwise/dotwise.ico"));
+    // Every image of the icon file, in the format the window system takes
+    // them in, so showing the icon makes no second copy of each.
+    static const QIcon icon = [] {
+        const QString path = QStringLiteral(":/dotwise/dotwise.ico");
+        // Read in place: the file is stored uncompressed in the program.
+        const QResource resource(path);
+        QList<QImage> images;
+        if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
+            images = decodeSimpleIcon(QByteArray::fromRawData(
+                reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size())));
+        if (images.isEmpty()) {
+            QImageReader reader(path, "ico");
+            do {
+                images.append(reader.read());
+            } while (reader.jumpToNextImage());
+        }
+        QIcon decoded;
+        for (QImage& image : images) {
+            if (!image.isNull())
+                decoded.addPixmap(QPixmap::fromImage(std::move(image), Qt::NoFormatConversion));
+        }
+        return decoded;
+    }();
     return icon;
 }
 
@@ -130,8 +210,9 @@ QCursor loadCursorFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         raise(ErrorNumber::FileNotFound);
-    // Cursor files are small; anything large is not one.
-    return loadCursorData(file.read(1 << 20));
+    // Cursor files are small; anything large is not one. Read what the file
+    // holds, not a buffer of the largest size.
+    return loadCursorData(file.read(qMin(file.size(), qint64(1) << 20)));
 }
 
 QCursor loadCursorData(const QByteArray& bytes)
@@ -200,7 +281,7 @@ void StyleSheetSkin::loadSkin(const QString& path, const QString& /*section*/)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         raise(ErrorNumber::FileNotFound);
-    const QByteArray bytes = file.read(1 << 20);
+    const QByteArray bytes = file.read(qMin(file.size(), qint64(1) << 20));
     m_styleSheet = QString::fromUtf8(bytes);
 }
 

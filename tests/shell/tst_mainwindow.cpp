@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -412,6 +413,16 @@ void TestMainWindow::applicationIcon_hasFourImages()
     const QList<QSize> sizes = applicationIcon().availableSizes();
     for (int size : {32, 48, 128, 256})
         QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    // The very pictures Qt's image plugin reads from the file.
+    QImageReader reader(file.fileName(), "ico");
+    do {
+        const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32);
+        const QImage shown = applicationIcon()
+                                 .pixmap(expected.size())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(shown == expected, qPrintable(QString::number(expected.width())));
+    } while (reader.jumpToNextImage());
 }
 
 QTEST_MAIN(TestMainWindow)
