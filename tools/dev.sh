@@ -118,7 +118,6 @@ test)
     windows_build
     bash tools/fresh-machine.sh
     linux_build ON
-    (cd build && step cpack)
     ctest --preset default
     ;;
 esac

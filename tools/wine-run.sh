@@ -9,11 +9,15 @@ program=$1
 shift
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEPREFIX=${WINEPREFIX:-$(dirname "$(readlink -f "$0")")/../build-windows/wine}
+# Wine's server keeps its socket folder in the temp folder: keep it beside
+# the prefix, so that test runs leave nothing in /tmp.
+export TMPDIR=$WINEPREFIX-tmp
+mkdir -p "$TMPDIR"
 # Qt's DLLs and the compiler's runtime DLLs, where the build found them.
 qt=${DOTWISE_WINDOWS_QT:?the Windows Qt prefix, from tools/windows-qt.sh}
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 export WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
-work=$(mktemp -d)
+work=$(mktemp -d "$TMPDIR/run-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 {
     echo "@echo off"

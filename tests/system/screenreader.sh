@@ -19,7 +19,7 @@ trap cleanup EXIT
 mkdir -p "$work/home" "$work/run"
 chmod 700 "$work/run"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run
-export XDG_DATA_HOME=$work/home/data XDG_CACHE_HOME=$work/home/cache
+export XDG_DATA_HOME=$work/home/data XDG_CACHE_HOME=$work/home/cache TMPDIR=$work
 unset QT_QPA_PLATFORM
 
 exec 3<> <(:)

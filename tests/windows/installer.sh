@@ -7,12 +7,12 @@
 set -euo pipefail
 installer=$(readlink -f "$1")
 work=$(mktemp -d)
-trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'TMPDIR=$work WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 [ -f "$installer" ] || { echo "no installer at $1 (run cpack first)"; exit 1; }
 
 cat >"$work/inner.sh" <<INNER
 set -euo pipefail
-export WINEPREFIX=$work/prefix WINEDEBUG=-all HOME=$work/home
+export WINEPREFIX=$work/prefix WINEDEBUG=-all HOME=$work/home TMPDIR=$work
 mkdir -p "\$HOME"
 wine "$installer" /S
 wineserver -w
