@@ -32,13 +32,14 @@ cat >"$work/session.sh" <<SESSION
 set -uo pipefail
 log=$work/orca.log
 spoken() { grep -a 'SPEECH OUTPUT:' "\$log" | sed "s/^.*SPEECH OUTPUT: '\\(.*\\)'\\s*{.*/\\1/"; }
-# Waits until Orca has said something matching the pattern after mark.
+# Waits until Orca has said something matching the pattern after mark
+# (generously: a sanitizer build starts slowly).
 hear() {
-    for _ in \$(seq 1 100); do
+    for _ in \$(seq 1 300); do
         spoken | tail -n +\$((mark + 1)) | grep -Eq "\$1" && return 0
         sleep 0.1
     done
-    echo "not heard within 10 s: \$1"
+    echo "not heard within 30 s: \$1"
     echo "heard after the last key:"
     spoken | tail -n +\$((mark + 1)) | sed 's/^/  /'
     exit 1
