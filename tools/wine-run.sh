@@ -13,6 +13,8 @@ export WINEPREFIX=${WINEPREFIX:-$(dirname "$(readlink -f "$0")")/../build-window
 # the prefix, so that test runs leave nothing in /tmp.
 export TMPDIR=$WINEPREFIX-tmp
 mkdir -p "$TMPDIR"
+# Nor in the user's HOME: no desktop menus for what Wine runs.
+export HOME=$TMPDIR WINEDLLOVERRIDES="winemenubuilder.exe=d"
 # Qt's DLLs and the compiler's runtime DLLs, where the build found them.
 qt=${DOTWISE_WINDOWS_QT:?the Windows Qt prefix, from tools/windows-qt.sh}
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")

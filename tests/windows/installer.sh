@@ -13,6 +13,7 @@ trap 'TMPDIR=$work WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm
 cat >"$work/inner.sh" <<INNER
 set -euo pipefail
 export WINEPREFIX=$work/prefix WINEDEBUG=-all HOME=$work/home TMPDIR=$work
+export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 mkdir -p "\$HOME"
 wine "$installer" /S
 wineserver -w
