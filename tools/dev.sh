@@ -19,6 +19,10 @@ run | test | package | bench | windows | fresh) ;;
     ;;
 esac
 
+# Caches (the Windows Qt) live under HOME, which a bare CI shell may lack.
+HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
+export HOME
+
 # Runs a step quietly; if it fails, its own output says why.
 step() {
     local log
