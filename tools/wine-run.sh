@@ -15,21 +15,27 @@ export TMPDIR=$WINEPREFIX-tmp
 mkdir -p "$TMPDIR"
 # Nor in the user's HOME: no desktop menus for what Wine runs.
 export HOME=$TMPDIR WINEDLLOVERRIDES="winemenubuilder.exe=d"
+# Wine's drive Z: is the root of this file system; naming paths directly
+# spares a Wine process (winepath) per name.
+windows_path() { printf 'Z:%s' "$(readlink -f "$1" | tr / '\\')"; }
 # Qt's DLLs and the compiler's runtime DLLs, where the build found them.
 qt=${DOTWISE_WINDOWS_QT:?the Windows Qt prefix, from tools/windows-qt.sh}
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
-export WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
+export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"
+# One Wine server for a whole test run: a server still shutting down when
+# the next program starts makes that program fail to start.
+wineserver -p20 >/dev/null 2>&1 || true
 work=$(mktemp -d "$TMPDIR/run-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 {
     echo "@echo off"
     env | grep -E '^QT_[A-Z_]+=' | sed 's/^\(.*\)$/set "\1"/'
-    line="\"$(winepath -w "$program" 2>/dev/null)\""
+    line="\"$(windows_path "$program")\""
     for arg in "$@"; do line+=" \"$arg\""; done
     echo "$line"
     echo "exit /b %ERRORLEVEL%"
 } | sed 's/$/\r/' >"$work/run.bat"
-wine cmd /c "$(winepath -w "$work/run.bat")" >"$work/output" 2>&1 </dev/null
+wine cmd /c "$(windows_path "$work/run.bat")" >"$work/output" 2>&1 </dev/null
 status=$?
 tr -d '\r' <"$work/output"
 exit $status

@@ -41,8 +41,12 @@ wineserver -k || true
 sleep 1
 
 wine "\$app/Uninstall.exe" /S
-wineserver -w
-sleep 2
+# The uninstaller reruns itself from a copy in the temp folder and returns
+# at once; wait for that copy to finish.
+for _ in \$(seq 1 60); do
+    [ -e "\$app" ] || [ -e "\$menu" ] || break
+    sleep 0.5
+done
 wineserver -w
 if [ -e "\$app" ] || [ -e "\$menu" ]; then
     echo "left behind after uninstalling:"
