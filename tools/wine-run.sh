@@ -23,8 +23,13 @@ qt=${DOTWISE_WINDOWS_QT:?the Windows Qt prefix, from tools/windows-qt.sh}
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"
 # One Wine server for a whole test run: a server still shutting down when
-# the next program starts makes that program fail to start.
-wineserver -p20 >/dev/null 2>&1 || true
+# the next program starts makes that program fail to start. A new prefix is
+# made first, and its server allowed to finish.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot --init >/dev/null 2>&1 </dev/null
+    wineserver -w
+fi
+wineserver -p20 >/dev/null 2>&1 </dev/null || true
 work=$(mktemp -d "$TMPDIR/run-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 {
