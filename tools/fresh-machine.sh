@@ -67,23 +67,16 @@ in_root() {
         DISPLAY="$DISPLAY" LANG=C.UTF-8 "$@"
 }
 
-# Waits for a mapped 536x172 window titled Dotwise; its process is then ended.
+# Waits for the program's window; its process is then ended.
 wait_window() {
-    local what=$1 pid=$2 seconds=$3
-    for _ in $(seq 1 $((seconds * 2))); do
-        for w in $(xdotool search --onlyvisible --name '^Dotwise$' 2>/dev/null); do
-            if xdotool getwindowgeometry "$w" | grep -q 'Geometry: 536x172'; then
-                echo "$what: the 536x172 Dotwise window is shown"
-                kill "$(xdotool getwindowpid "$w")" 2>/dev/null || true
-                wait "$pid" 2>/dev/null || true
-                return 0
-            fi
-        done
-        kill -0 "$pid" 2>/dev/null || { echo "$what: ended without a window"; return 1; }
-        sleep 0.5
-    done
-    echo "$what: no window within $seconds s"
-    return 1
+    local what=$1 pid=$2 seconds=$3 window
+    window=$(bash "$source/tests/support/wait-window.sh" "$seconds" "$pid") || {
+        echo "$what: no window"
+        return 1
+    }
+    echo "$what: the 536x172 Dotwise window is shown"
+    kill "$(xdotool getwindowpid "$window")" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
 }
 
 new_root first

@@ -14,17 +14,10 @@ const char* const focusHolderProperty = "dotwiseFocusHolder";
 
 // A focus holder as text with no editable content, so a screen reader does
 // not read out what the hidden box happens to hold.
-class FocusHolderAccessible final : public QAccessibleWidget {
-public:
-    explicit FocusHolderAccessible(QWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::StaticText)
-    {}
-};
-
 QAccessibleInterface* focusHolderFactory(const QString&, QObject* object)
 {
     if (object && object->isWidgetType() && object->property(focusHolderProperty).toBool())
-        return new FocusHolderAccessible(static_cast<QWidget*>(object));
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
     return nullptr;
 }
 } // namespace
@@ -50,11 +43,13 @@ void presentAsFocusHolder(QWidget* holder, const QString& name, const QString& d
     }();
     Q_UNUSED(installed);
     holder->setProperty(focusHolderProperty, true);
-    // An interface made before this (by a focus or name event) is dropped,
-    // so the next one comes from the factory.
-    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(holder);
-        made && !dynamic_cast<FocusHolderAccessible*>(made))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    // An interface made before this (events make them only while a screen
+    // reader listens) is dropped, so the next one comes from the factory.
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(holder);
+            made && made->role() != QAccessible::StaticText)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
     holder->setAccessibleName(name);
     holder->setAccessibleDescription(description);
 }

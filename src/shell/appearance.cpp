@@ -197,7 +197,7 @@ QIcon applicationIcon()
 QPoint readCursorHotspot(const QByteArray& file)
 {
     const auto u16 = [&](int at) {
-        return int(quint8(file[at])) | (int(quint8(file[at + 1])) << 8);
+        return int(readLE(reinterpret_cast<const uchar*>(file.constData()) + at, 2));
     };
     // Header: reserved 0, type 2 (cursor), at least one image entry.
     if (file.size() < 22 || u16(0) != 0 || u16(2) != 2 || u16(4) < 1)

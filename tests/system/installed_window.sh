@@ -21,19 +21,10 @@ unset QT_QPA_PLATFORM
 cd "$work/cwd"
 $exec_line &
 pid=\$!
-window=""
-for _ in \$(seq 1 50); do
-    for w in \$(xdotool search --onlyvisible --name '^Dotwise\$' 2>/dev/null); do
-        if xdotool getwindowgeometry "\$w" | grep -q 'Geometry: 536x172'; then window=\$w; fi
-    done
-    [ -n "\$window" ] && break
-    sleep 0.1
-done
-if [ -z "\$window" ]; then
-    echo "no 536x172 window titled Dotwise within 5 s"
-    kill \$pid
+window=\$(bash "$(dirname "$(readlink -f "$0")")/../support/wait-window.sh" 5 \$pid) || {
+    kill \$pid 2>/dev/null
     exit 1
-fi
+}
 echo "window \$window mapped"
 "$xclose" "\$window"
 status=0

@@ -27,15 +27,7 @@ ls "\$menu"/Dotwise.lnk >/dev/null || { echo "no Start-menu entry"; exit 1; }
 echo "installed: \$(cd "\$app" && find . -type f | wc -l) files, Start-menu entry"
 
 wine "C:\\\\Program Files\\\\Dotwise\\\\dotwise.exe" &
-window=""
-for _ in \$(seq 1 150); do
-    for w in \$(xdotool search --onlyvisible --name '^Dotwise\$' 2>/dev/null); do
-        xdotool getwindowgeometry "\$w" | grep -q 'Geometry: 536x172' && window=\$w
-    done
-    [ -n "\$window" ] && break
-    sleep 0.2
-done
-[ -n "\$window" ] || { echo "no 536x172 Dotwise window within 30 s"; exit 1; }
+bash "$(dirname "$(readlink -f "$0")")/../support/wait-window.sh" 30 >/dev/null
 echo "the installed program shows its 536x172 window"
 wineserver -k || true
 sleep 1
