@@ -2,9 +2,11 @@
 
 #include "quiz/quizwindow.h"
 #include "review/resultswindow.h"
+#include "shell/accessibility.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QWindow>
 
 #include <thread>
 
@@ -24,16 +26,36 @@ AppWindows::~AppWindows()
     closeAll();
 }
 
+void AppWindows::setOwner(QWidget* owner)
+{
+    m_owner = owner;
+}
+
+// A modal window belongs to the window it blocks, so the window system
+// keeps it above that one and groups them: WM_TRANSIENT_FOR on X11 (which
+// Qt sets only for dialogs), xdg_toplevel.set_parent on Wayland, the owner
+// window on Windows. Its own position, centred on the screen, stays.
+void AppWindows::attachToOwner(QWidget* window) const
+{
+    if (!m_owner || !m_owner->windowHandle())
+        return;
+    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    window->winId();
+    window->windowHandle()->setTransientParent(m_owner->windowHandle());
+}
+
 void AppWindows::showQuiz()
 {
     // Each question is a window of its own, gone when it returns.
     quiz::Form2 window(m_services, m_sound);
+    attachToOwner(&window);
     window.exec();
 }
 
 void AppWindows::showResults(const QString& questionCountText)
 {
     review::Form3 window(m_services, questionCountText);
+    attachToOwner(&window);
     window.exec();
 }
 
@@ -88,6 +110,7 @@ int run(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Dotwise"));
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Dotwise"));
+    shell::presentWindowsAsWindows();
 
     shell::QuizSession session;
     shell::MessageBoxSink errors;
@@ -102,6 +125,7 @@ int run(int argc, char* argv[])
 
     AppWindows windows(services, *sound);
     shell::Form1 form1(services, windows);
+    windows.setOwner(&form1);
     form1.show();
     return QApplication::exec();
 }

@@ -22,10 +22,17 @@ public:
 
     review::Form4* reviewWindow() const { return m_review; }
 
+    // The window the question and the results belong to (the main window);
+    // the review window belongs to none.
+    void setOwner(QWidget* owner);
+
 private:
+    void attachToOwner(QWidget* window) const;
+
     shell::Services m_services;
     quiz::SoundPlayer& m_sound;
     QPointer<review::Form4> m_review;
+    QPointer<QWidget> m_owner;
 };
 
 // Creates the platform's services, shows the main window and runs the

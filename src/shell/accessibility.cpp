@@ -12,15 +12,37 @@ AnnouncementListener listener = nullptr;
 
 const char* const focusHolderProperty = "dotwiseFocusHolder";
 
-// A focus holder as text with no editable content, so a screen reader does
-// not read out what the hidden box happens to hold.
-QAccessibleInterface* focusHolderFactory(const QString&, QObject* object)
+QAccessibleInterface* factory(const QString&, QObject* object)
 {
-    if (object && object->isWidgetType() && object->property(focusHolderProperty).toBool())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    // A focus holder as text with no editable content, so a screen reader
+    // does not read out what the hidden box happens to hold.
+    if (object->property(focusHolderProperty).toBool())
+        return new QAccessibleWidget(widget, QAccessible::StaticText);
+    // Qt presents a top-level plain widget as a filler, and sends no window
+    // activation for it: screen readers then miss focus moves inside it.
+    if (widget->windowType() == Qt::Window && !widget->inherits("QDialog") &&
+        !widget->inherits("QMainWindow") && object->metaObject() != &QWidget::staticMetaObject)
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
+
+void installFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 } // namespace
+
+void presentWindowsAsWindows()
+{
+    installFactory();
+}
 
 void announceNameChange(QObject* object)
 {
@@ -37,11 +59,7 @@ void setAnnouncementListener(AnnouncementListener newListener)
 
 void presentAsFocusHolder(QWidget* holder, const QString& name, const QString& description)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&focusHolderFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installFactory();
     holder->setProperty(focusHolderProperty, true);
     // An interface made before this (events make them only while a screen
     // reader listens) is dropped, so the next one comes from the factory.

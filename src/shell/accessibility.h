@@ -6,6 +6,11 @@ class QWidget;
 
 namespace shell {
 
+// The program's own top-level windows are presented to assistive tools as
+// windows (frames), as dialogs and main windows already are. Call before
+// the first window is made.
+void presentWindowsAsWindows();
+
 // Tells assistive tools that an object's name (a status line's text) has
 // changed, so a screen reader speaks it.
 void announceNameChange(QObject* object);

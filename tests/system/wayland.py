@@ -1,0 +1,114 @@
+# The program on Wayland, driven as an assistive tool drives it (AT-SPI
+# actions: no input can be injected into a headless compositor), then judged
+# by the requests its protocol log shows.
+#   wayland.py drive            a one-question test, the summary, the review
+#   wayland.py check LOG        what the windows asked of the compositor
+import re
+import sys
+import time
+
+
+def drive():
+    import pyatspi
+
+    def search(node, wanted, depth=0):
+        if node is None or depth > 12:
+            return None
+        try:
+            if wanted(node):
+                return node
+            children = [node.getChildAtIndex(i) for i in range(node.childCount)]
+        except Exception:  # a window that closed while it was read
+            return None
+        for child in children:
+            found = search(child, wanted, depth + 1)
+            if found is not None:
+                return found
+        return None
+
+    def wait_for(what, wanted, seconds=30):
+        for _ in range(seconds * 10):
+            desktop = pyatspi.Registry.getDesktop(0)
+            for app in [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]:
+                if app is not None and app.name == "Dotwise":
+                    found = search(app, wanted)
+                    if found is not None:
+                        return found
+            time.sleep(0.1)
+        sys.exit(f"not found within {seconds} s: {what}")
+
+    def button(name):
+        return lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == name
+
+    def press(node):
+        node.queryAction().doAction(0)
+
+    count = wait_for("the question count", lambda n: n.getRole() == pyatspi.ROLE_TEXT
+                     and "EditableText" in pyatspi.listInterfaces(n))
+    count.queryEditableText().setTextContents("1")
+    press(wait_for("Start Test", button("Start Test")))
+    letter = wait_for("a letter button", lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                      and re.fullmatch("[A-Z]", n.name or "") is not None)
+    press(letter)
+    press(wait_for("the summary's Close Window", button("Close Window")))
+    press(wait_for("Review Braille Letters", button("Review Braille Letters")))
+    for shown in "BC":
+        press(wait_for("Next", button("Next")))
+        wait_for(f"the letter {shown}", lambda n, s=shown: n.getRole() == pyatspi.ROLE_LABEL
+                 and n.name == s)
+    print("drove a one-question test, its summary and the review to C")
+
+
+def check(log_path):
+    toplevels = []  # in the order they were made
+    live = {}  # object id -> its record, while it exists
+    request = re.compile(r"-> xdg_(surface|toplevel)@(\d+)\.(\w+)\((.*)\)")
+    for line in open(log_path, errors="replace"):
+        m = request.search(line)
+        if not m:
+            continue
+        kind, oid, name, args = m.groups()
+        if kind == "surface" and name == "get_toplevel":
+            new = re.search(r"xdg_toplevel@(\d+)", args).group(1)
+            live[new] = {"id": new, "index": len(toplevels)}
+            toplevels.append(live[new])
+        elif kind == "toplevel" and oid in live:
+            record = live[oid]
+            if name == "destroy":
+                del live[oid]
+            elif name == "set_parent":
+                parent = re.search(r"xdg_toplevel@(\d+)", args)
+                record["parent"] = live[parent.group(1)]["index"] if parent else None
+            else:
+                record[name] = args
+
+    sizes = {"536, 172": "main", "536, 420": "question", "536, 421": "summary",
+             "536, 371": "review"}
+    seen, failures = {}, []
+    for t in toplevels:
+        what = sizes.get(t.get("set_min_size"), f"a window of {t.get('set_min_size')}")
+        seen[what] = t
+        if t.get("set_min_size") != t.get("set_max_size"):
+            failures.append(f"{what} is not fixed: {t.get('set_min_size')} to "
+                            f"{t.get('set_max_size')}")
+        if t.get("set_app_id") != '"org.quillmark.Dotwise"':
+            failures.append(f"{what} has the app id {t.get('set_app_id')}")
+        if t.get("set_title") != '"Dotwise"':
+            failures.append(f"{what} is titled {t.get('set_title')}")
+    for what in sizes.values():
+        if what not in seen:
+            failures.append(f"no toplevel for the {what} window")
+    main = seen.get("main", {}).get("index")
+    for what, parent in (("question", main), ("summary", main), ("review", None)):
+        if what in seen and seen[what].get("parent") != parent:
+            failures.append(f"the {what} window's parent is {seen[what].get('parent')}, "
+                            f"not {parent}")
+    for t in toplevels:
+        print(f"toplevel {t['index']}: size {t.get('set_min_size')}, parent {t.get('parent')}, "
+              f"app id {t.get('set_app_id')}")
+    if failures:
+        sys.exit("\n".join(failures))
+
+
+if __name__ == "__main__":
+    drive() if sys.argv[1] == "drive" else check(sys.argv[2])
