@@ -119,10 +119,11 @@ quint32 readLE(const uchar* at, int bytes)
     return value;
 }
 
-// The images of an icon file made of uncompressed 32-bit and 24-bit
-// bitmaps, as Qt's image plugin reads them (it leaves a 24-bit image
-// opaque), without the plugin: that generic reader costs milliseconds at
-// start-up. Any other kind of image gives an empty list.
+// The images of an icon file made of uncompressed 32-bit bitmaps, as Qt's
+// image plugin reads them (their alpha, not the mask), without the plugin:
+// that generic reader costs milliseconds at start-up. Any other kind of
+// image gives an empty list, and the plugin reads it: Qt versions differ in
+// how they mask a 24-bit image.
 QList<QImage> decodeSimpleIcon(const QByteArray& file)
 {
     const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
@@ -143,9 +144,9 @@ QList<QImage> decodeSimpleIcon(const QByteArray& file)
         const int height = int(readLE(header + 8, 4)) / 2;
         const int depth = int(readLE(header + 14, 2));
         if (width <= 0 || width > 256 || height <= 0 || height > 256 ||
-            readLE(header + 16, 4) != 0 || (depth != 32 && depth != 24))
+            readLE(header + 16, 4) != 0 || depth != 32)
             return {};
-        const qsizetype stride = ((qsizetype(width) * depth / 8) + 3) & ~3;
+        const qsizetype stride = qsizetype(width) * 4;
         const uchar* pixels = header + 40;
         if (offset + 40 + stride * height > size)
             return {};
@@ -155,8 +156,8 @@ QList<QImage> decodeSimpleIcon(const QByteArray& file)
             const uchar* row = pixels + stride * (height - 1 - y);
             auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < width; ++x) {
-                const uchar* p = row + x * (depth / 8);
-                out[x] = qRgba(p[2], p[1], p[0], depth == 32 ? p[3] : 255);
+                const uchar* p = row + x * 4;
+                out[x] = qRgba(p[2], p[1], p[0], p[3]);
             }
         }
         images.append(image);

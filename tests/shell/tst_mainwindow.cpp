@@ -409,7 +409,7 @@ void TestMainWindow::applicationIcon_hasFourImages()
         const int size = quint8(ico[entry]) == 0 ? 256 : quint8(ico[entry]);
         images.append({size, u16(entry + 6)});
     }
-    QCOMPARE(images, (QList<QPair<int, int>>{{32, 24}, {256, 32}, {128, 32}, {48, 32}}));
+    QCOMPARE(images, (QList<QPair<int, int>>{{32, 32}, {256, 32}, {128, 32}, {48, 32}}));
     const QList<QSize> sizes = applicationIcon().availableSizes();
     for (int size : {32, 48, 128, 256})
         QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
@@ -422,6 +422,8 @@ void TestMainWindow::applicationIcon_hasFourImages()
                                  .toImage()
                                  .convertToFormat(QImage::Format_ARGB32);
         QVERIFY2(shown == expected, qPrintable(QString::number(expected.width())));
+        // The tile's rounded corners show what lies behind the icon.
+        QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
     } while (reader.jumpToNextImage());
 }
 

@@ -211,7 +211,9 @@ int main(int argc, char** argv)
     const QDir resources(QString::fromLocal8Bit(argv[1]));
     const QDir data(QString::fromLocal8Bit(argv[2]));
 
-    std::vector<Entry> icon{{drawIcon(32), 24, {}},
+    // All with alpha: a 24-bit image's mask is read one way by some readers
+    // (Qt 6.8, Windows) and ignored by others (Qt 6.4), which show it black.
+    std::vector<Entry> icon{{drawIcon(32), 32, {}},
                             {drawIcon(256), 32, {}},
                             {drawIcon(128), 32, {}},
                             {drawIcon(48), 32, {}}};
