@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Set up a Debian 12 machine, build, and then run the program or its tests.
+# Set up a Debian 12 or 13 machine, build, and then run the program or its
+# tests. Package names are those of the release the machine runs.
 #   tools/dev.sh run      installs what running needs, builds, starts Dotwise
 #   tools/dev.sh test     installs what the tests need, builds, runs every test
 #   tools/dev.sh package  installs what is missing, builds the Debian package
@@ -9,6 +10,7 @@
 #   tools/dev.sh fresh    checks the run command and the package on new roots
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/debian.sh
 
 mode=${1:-}
 case "$mode" in
@@ -46,8 +48,8 @@ test)
     # the fuzz targets are built with clang's libFuzzer; lintian checks the
     # package; the Windows build (see windows below).
     packages+=(liblouis-dev liblouis-data desktop-file-utils appstream xvfb xauth xdotool
-        libx11-dev clang libclang-rt-14-dev dpkg-dev lintian orca openbox at-spi2-core dbus
-        dbus-x11 mmdebstrap git ca-certificates)
+        libx11-dev clang dpkg-dev lintian orca openbox at-spi2-core dbus dbus-x11 util-linux
+        mmdebstrap git ca-certificates weston qt6-wayland python3-pyatspi)
     ;;
 package) packages+=(dpkg-dev lintian) ;;
 windows) ;;
@@ -60,23 +62,23 @@ if [ "$mode" = test ] || [ "$mode" = windows ]; then
         nsis xvfb xauth xdotool)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || {
-            echo "Run as root, or install sudo, to install: ${missing[*]}" >&2
-            exit 1
-        }
-        sudo=sudo
-    fi
+# Installs those of the named packages that are missing.
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -gt 0 ] || return 0
     echo "Installing: ${missing[*]}"
-    step $sudo apt-get update
-    step $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+    step as_root apt-get update
+    step as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
         "${missing[@]}"
+}
+install_missing "${packages[@]}"
+if [ "$mode" = test ]; then
+    # libFuzzer and the sanitizers' runtime, of the release's own clang.
+    install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 fi
 
 linux_build() {

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Builds the Windows Qt that Dotwise links against: Debian's own qtbase
-# source, cross-compiled with mingw-w64, cut down to what the program and its
+# source of the same version as the host's Qt (whose moc, rcc and uic it
+# uses), cross-compiled with mingw-w64, cut down to what the program and its
 # tests use. Built once into a cache folder outside the source tree, keyed by
 # the Qt version and this script's own hash; prints the folder.
 #   tools/windows-qt.sh            build if needed, print the prefix
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-version=6.4.2
+. "$here/debian.sh"
+# The host's qtbase, e.g. 6.4.2+dfsg-10 (Debian 12) or 6.8.2+dfsg-9 (13).
+package_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+version=${package_version%%[+-]*}
 key=$(cat "$0" "$here/../cmake/mingw-w64.cmake" | sha256sum | cut -c1-12)
 cache=${DOTWISE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dotwise}
 prefix=$cache/qt-$version-mingw-$key
@@ -16,22 +20,18 @@ if [ -f "$prefix/.complete" ]; then
 fi
 log() { echo "windows-qt: $*" >&2; }
 
-# The source package needs a deb-src entry for the machine's own mirror.
-if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
-    log "adding deb-src for the Debian mirror"
-    awk 'BEGIN { RS = ""; ORS = "\n\n" }
-         /Types: deb/ && /Suites:[^\n]*bookworm/ && !/security/ {
-             sub(/Types: deb/, "Types: deb-src"); print; exit }' \
-        /etc/apt/sources.list.d/debian.sources >/etc/apt/sources.list.d/dotwise-src.sources
-    apt-get update -qq
-fi
+log "Qt $version for Windows is not built yet; building it"
+debian_enable_sources qt6-base || {
+    log "no source packages can be had from $(debian_mirror)"
+    exit 1
+}
 
 work=$cache/qt-work-$key
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
 log "fetching Debian's qtbase source"
-apt-get source -qq --download-only qt6-base >&2
+apt-get source -qq --download-only "qt6-base=$package_version" >&2
 dpkg-source --no-check -x qt6-base_*.dsc src >&2
 src=$work/src
 [ "$(sed -n 's/^set(QT_REPO_MODULE_VERSION "\(.*\)")/\1/p' "$src/.cmake.conf")" = "$version" ] || {
@@ -39,6 +39,8 @@ src=$work/src
     exit 1
 }
 # The toolchain is copied beside the Qt it built, which records its path.
+# A build that stops half-way leaves no prefix that looks complete.
+rm -rf "$prefix"
 mkdir -p "$prefix"
 cp "$here/../cmake/mingw-w64.cmake" "$prefix/mingw-w64.cmake"
 
@@ -60,7 +62,7 @@ cmake -G Ninja -S "$src" -B build \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
     -DINPUT_opengl=no \
     "${flags[@]}" >build.log 2>&1 || {

@@ -9,8 +9,6 @@ program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 cleanup() {
-    # Orca does not always end on TERM; it has written its file line by line.
-    pkill -KILL -f "orca_linebuffered.py $work/" 2>/dev/null || true
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
@@ -54,18 +52,18 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
 hear 'How many questions'
 
 press 2; sleep 0.3
-press Tab; hear 'Start Test push button'
+press Tab; hear 'Start Test (push )?button'
 press Return
 hear '^Dotwise dialog dots [1-6 ]+\. Waiting for answer\.\$'
-hear '^[A-Z] push button'
+hear '^[A-Z] (push )?button'
 press 1
 hear '^Dotwise dialog dots [1-6 ]+\. (Correct with [A-Z]|Wrong\. Correct answer was [A-Z])\.\$'
 press 2
 hear 'Number of Correct: [0-2]\. Number of Wrong: [0-2]\. Percentage: (0|50|100)%'
 hear 'Summary Result'
 results=\$mark
-press Escape; hear 'Start Test push button'
-press Tab; hear 'Review Braille Letters push button'
+press Escape; hear 'Start Test (push )?button'
+press Tab; hear 'Review Braille Letters (push )?button'
 press Return; hear '^A, dots 1 label'
 press n; hear '^B, dots 1 2 label'
 press Tab; hear '^B, dots 1 2'
@@ -80,4 +78,11 @@ fi
 echo "heard:"
 spoken | sed 's/^/  /'
 SESSION
-timeout 120 dbus-run-session -- bash "$work/session.sh" 2>/dev/null
+# Orca will not start while it sees another Orca of the same user (its
+# launcher asks pgrep), be it the last run's or the user's own screen
+# reader: this one runs in a process namespace of its own, and everything
+# in it ends with the session.
+isolate=(unshare --pid --fork --mount-proc --kill-child)
+[ "$(id -u)" -eq 0 ] || isolate=(unshare --user --map-current-user --pid --fork --mount-proc
+    --kill-child)
+timeout 120 "${isolate[@]}" dbus-run-session -- bash "$work/session.sh" 2>/dev/null

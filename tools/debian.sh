@@ -1,0 +1,64 @@
+# What the tools need to know of the Debian they run on, read from the
+# machine: the release, its mirror and its source packages. Apt sources come
+# in two formats: deb822 (*.sources, Debian 12's default) and one-line
+# (sources.list, what mmdebstrap writes on Debian 13).
+#   . tools/debian.sh
+
+# The release's codename (bookworm, trixie) from /etc/os-release.
+debian_codename() {
+    (
+        . /etc/os-release
+        echo "${VERSION_CODENAME:?no VERSION_CODENAME in /etc/os-release}"
+    )
+}
+
+# The URI of the first main archive source (not the security archive), in
+# either format; Debian's own mirror when none is found.
+debian_mirror() {
+    local uri
+    uri=$(
+        {
+            cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+                awk '$1 == "deb" { for (i = 2; i <= NF; i++) if ($i ~ /^[a-z]+:/) { print $i; break } }'
+            awk 'BEGIN { RS = "" } /(^|\n)Types:[^\n]*deb/ {
+                     if (match($0, /URIs:[ \t]*[^ \t\n]+/)) {
+                         u = substr($0, RSTART, RLENGTH); sub(/URIs:[ \t]*/, "", u); print u } }' \
+                /etc/apt/sources.list.d/*.sources 2>/dev/null
+        } | grep -v -- '-security' | head -n 1
+    )
+    echo "${uri:-http://deb.debian.org/debian}"
+}
+
+# Makes `apt-get source` work: the release's archive sources (not the
+# security archive's) are copied as deb-src entries, in the format and with
+# the options they have, when no source entry exists. Written whole or not
+# at all.
+debian_enable_sources() {
+    apt-get source --print-uris "$1" >/dev/null 2>&1 && return 0
+    local dir=/etc/apt/sources.list.d lines stanzas
+    lines=$(cat /etc/apt/sources.list "$dir"/*.list 2>/dev/null |
+        awk '$1 == "deb" && !/-security/ { $1 = "deb-src"; print }')
+    stanzas=$(awk 'BEGIN { RS = ""; ORS = "\n\n" }
+        /(^|\n)Types:[^\n]*deb/ && !/-security/ && !/Enabled: *no/ {
+            sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$dir"/*.sources 2>/dev/null)
+    [ -n "$lines" ] && { printf '%s\n' "$lines" | as_root tee "$dir/dotwise-src.list.new" >/dev/null || return 1; }
+    [ -n "$stanzas" ] && { printf '%s\n' "$stanzas" | as_root tee "$dir/dotwise-src.sources.new" >/dev/null || return 1; }
+    for f in "$dir"/dotwise-src.list "$dir"/dotwise-src.sources; do
+        [ -f "$f.new" ] && as_root mv "$f.new" "$f"
+    done
+    as_root apt-get update -qq && return 0
+    as_root rm -f "$dir"/dotwise-src.list "$dir"/dotwise-src.sources
+    return 1
+}
+
+# Runs as root directly, through sudo otherwise.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "Run as root, or install sudo, for: $*" >&2
+        return 1
+    fi
+}
