@@ -3,6 +3,7 @@
 # tests. Package names are those of the release the machine runs.
 #   tools/dev.sh run      installs what running needs, builds, starts Dotwise
 #   tools/dev.sh test     installs what the tests need, builds, runs every test
+#   tools/dev.sh check    the same for the ordinary test suites alone
 #   tools/dev.sh package  installs what is missing, builds the Debian package
 #   tools/dev.sh bench    installs what is missing, builds, prints the timings
 #   tools/dev.sh windows  builds Qt for Windows once, cross-builds Dotwise, runs
@@ -14,9 +15,9 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-}
 case "$mode" in
-run | test | package | bench | windows | fresh) ;;
+run | test | check | package | bench | windows | fresh) ;;
 *)
-    echo "usage: $0 run|test|package|bench|windows|fresh" >&2
+    echo "usage: $0 run|test|check|package|bench|windows|fresh" >&2
     exit 2
     ;;
 esac
@@ -41,15 +42,19 @@ step() {
 # Building and running.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libcanberra-dev
     libcanberra-pulse fonts-liberation)
+# liblouis checks the Braille dot table; the desktop validators; a virtual
+# X server for the installed program's window; Orca and what it runs in;
+# Weston and Qt's Wayland platform, driven through AT-SPI; lintian checks the
+# package.
+suites=(liblouis-dev liblouis-data desktop-file-utils appstream xvfb xauth xdotool libx11-dev
+    dpkg-dev lintian orca openbox at-spi2-core dbus dbus-x11 util-linux weston qt6-wayland
+    python3-pyatspi)
 case "$mode" in
+check) packages+=("${suites[@]}") ;;
 test)
-    # liblouis checks the Braille dot table; the desktop validators; a virtual
-    # X server for the installed program's window; Orca and what it runs in;
-    # the fuzz targets are built with clang's libFuzzer; lintian checks the
-    # package; the Windows build (see windows below).
-    packages+=(liblouis-dev liblouis-data desktop-file-utils appstream xvfb xauth xdotool
-        libx11-dev clang dpkg-dev lintian orca openbox at-spi2-core dbus dbus-x11 util-linux
-        mmdebstrap git ca-certificates weston qt6-wayland python3-pyatspi)
+    # The fuzz targets are built with clang's libFuzzer; new roots for the
+    # fresh-machine check; the Windows build (see windows below).
+    packages+=("${suites[@]}" clang mmdebstrap git ca-certificates)
     ;;
 package) packages+=(dpkg-dev lintian) ;;
 windows) ;;
@@ -112,7 +117,11 @@ bench)
     QT_QPA_PLATFORM=offscreen ./build/bench/dotwise-bench
     ;;
 windows) windows_build ;;
-fresh) bash tools/fresh-machine.sh ;;
+fresh) as_root bash tools/fresh-machine.sh ;;
+check)
+    linux_build ON
+    ctest --preset default
+    ;;
 test)
     # Every suite under AddressSanitizer + UBSan with leak checks, each fuzz
     # target for 30 s, the Windows build under Wine, the new-machine checks,
@@ -122,7 +131,7 @@ test)
     ctest --preset asan
     bash tools/fuzz.sh 30
     windows_build
-    bash tools/fresh-machine.sh
+    as_root bash tools/fresh-machine.sh
     linux_build ON
     ctest --preset default
     ;;

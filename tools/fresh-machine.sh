@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# The README on a brand-new Debian 12: a minimal root is made from the
-# machine's own mirror, this commit is cloned into it and the README's run
-# command must show the "Dotwise" window; `dev.sh package` builds the .deb
-# there. A second new root installs that .deb with apt and the installed
-# program must show its window too.
-#   tools/fresh-machine.sh
+# The README on brand-new Debian 12 and 13 machines: for each release a
+# minimal root is made from the machine's own mirror, this commit is cloned
+# into it and the README's run command must show the "Dotwise" window;
+# `dev.sh package` builds the .deb there. A second new root of the release
+# installs that .deb with apt and the installed program must show its
+# window too.
+#   tools/fresh-machine.sh [CODENAME ...]     default: bookworm trixie
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || { echo "fresh-machine.sh makes chroots: run it as root" >&2; exit 1; }
 source=$PWD
-
-mirror=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/debian.sources 2>/dev/null ||
-    true)
-mirror=${mirror:-http://deb.debian.org/debian}
+. tools/debian.sh
+releases=("$@")
+[ $# -gt 0 ] || releases=(bookworm trixie)
+mirror=$(debian_mirror)
 work=$(mktemp -d /var/tmp/dotwise-fresh-XXXXXX)
 roots=()
 xvfb=""
@@ -24,16 +25,23 @@ unmount_root() {
     done
     return 0
 }
-cleanup() {
-    [ -n "$(jobs -p)" ] && kill $(jobs -p) 2>/dev/null
+# Unmounts and removes the roots made so far; a root something is still
+# mounted in is left alone.
+cleanup_roots() {
+    local root
     for root in "${roots[@]}"; do unmount_root "$root"; done
     for root in "${roots[@]}"; do
         if findmnt -rn -o TARGET | grep -q "^$root/"; then
             echo "still mounted below $root; not removing it" >&2
-            return
+            return 1
         fi
     done
-    rm -rf --one-file-system "$work"
+    for root in "${roots[@]}"; do rm -rf --one-file-system "$root"; done
+    roots=()
+}
+cleanup() {
+    [ -n "$(jobs -p)" ] && kill $(jobs -p) 2>/dev/null
+    cleanup_roots && rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
 
@@ -41,16 +49,22 @@ display=$((200 + $$ % 50))
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 export DISPLAY=:$display
 
+# A new minimal root of a release. Its apt source is as a fresh install of
+# that release has it: deb822 on Debian 12, one line (mmdebstrap's) later.
 new_root() {
-    local root=$work/$1
-    echo "== a new Debian 12 root ($1) from $mirror"
-    mmdebstrap --quiet --variant=minbase bookworm "$root" "$mirror" >"$work/$1.log" 2>&1 || {
-        cat "$work/$1.log"
+    local release=$1 root=$work/$2
+    echo "== a new $release root ($2) from $mirror"
+    mmdebstrap --quiet --variant=minbase "$release" "$root" "$mirror" >"$work/$2.log" 2>&1 || {
+        cat "$work/$2.log"
         return 1
     }
     roots+=("$root")
-    rm -f "$root/etc/apt/sources.list"
-    cp /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/"
+    if [ "$release" = bookworm ]; then
+        rm "$root/etc/apt/sources.list"
+        printf 'Types: deb\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
+            "$mirror" "$release" /usr/share/keyrings/debian-archive-keyring.gpg \
+            >"$root/etc/apt/sources.list.d/debian.sources"
+    fi
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     mount -t proc proc "$root/proc"
     mount --bind /sys "$root/sys"
@@ -79,25 +93,37 @@ wait_window() {
     wait "$pid" 2>/dev/null || true
 }
 
-new_root first
-git clone --quiet --no-hardlinks "$source" "$work/first/root/dotwise"
-git -C "$work/first/root/dotwise" checkout --quiet "$(git -C "$source" rev-parse HEAD)"
-echo "== bash tools/dev.sh run, as the first command"
-in_root "$work/first" bash -c 'cd /root/dotwise && bash tools/dev.sh run' \
-    >"$work/run.log" 2>&1 &
-wait_window "README run command" $! 1200 || { tail -40 "$work/run.log"; exit 1; }
-echo "== bash tools/dev.sh package"
-in_root "$work/first" bash -c 'cd /root/dotwise && bash tools/dev.sh package' >"$work/package.log" 2>&1 ||
-    { tail -40 "$work/package.log"; exit 1; }
-deb=$(ls "$work"/first/root/dotwise/build/dotwise_*.deb)
-echo "built $(basename "$deb"); lintian passed"
+# The README's commands in a new root of the release, then its package in
+# a second one.
+check_release() {
+    local release=$1 first=$1-first second=$1-second deb
+    new_root "$release" "$first"
+    git clone --quiet --no-hardlinks "$source" "$work/$first/root/dotwise"
+    git -C "$work/$first/root/dotwise" checkout --quiet "$(git -C "$source" rev-parse HEAD)"
+    echo "== bash tools/dev.sh run, as the first command"
+    in_root "$work/$first" bash -c 'cd /root/dotwise && bash tools/dev.sh run' \
+        >"$work/$release-run.log" 2>&1 &
+    wait_window "README run command" $! 1200 || { tail -40 "$work/$release-run.log"; return 1; }
+    echo "== bash tools/dev.sh package"
+    in_root "$work/$first" bash -c 'cd /root/dotwise && bash tools/dev.sh package' \
+        >"$work/$release-package.log" 2>&1 || { tail -40 "$work/$release-package.log"; return 1; }
+    deb=$(ls "$work/$first"/root/dotwise/build/dotwise_*.deb)
+    echo "built $(basename "$deb"); lintian passed"
 
-new_root second
-cp "$deb" "$work/second/root/"
-echo "== apt-get install ./$(basename "$deb")"
-in_root "$work/second" bash -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq /root/$(basename "$deb")" >"$work/install.log" 2>&1 ||
-    { tail -40 "$work/install.log"; exit 1; }
-in_root "$work/second" dotwise >"$work/installed.log" 2>&1 &
-wait_window "installed package" $! 60 || { tail -20 "$work/installed.log"; exit 1; }
+    new_root "$release" "$second"
+    cp "$deb" "$work/$second/root/"
+    echo "== apt-get install ./$(basename "$deb")"
+    in_root "$work/$second" bash -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq /root/$(basename "$deb")" >"$work/$release-install.log" 2>&1 ||
+        { tail -40 "$work/$release-install.log"; return 1; }
+    in_root "$work/$second" dotwise >"$work/$release-installed.log" 2>&1 &
+    wait_window "installed package" $! 60 || { tail -20 "$work/$release-installed.log"; return 1; }
+    # Done with this release: its roots go before the next is made.
+    cleanup_roots
+}
+
+for release in "${releases[@]}"; do
+    check_release "$release"
+    echo "fresh $release: passed"
+done
 echo "fresh machine: passed"

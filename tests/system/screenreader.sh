@@ -82,7 +82,12 @@ SESSION
 # launcher asks pgrep), be it the last run's or the user's own screen
 # reader: this one runs in a process namespace of its own, and everything
 # in it ends with the session.
-isolate=(unshare --pid --fork --mount-proc --kill-child)
-[ "$(id -u)" -eq 0 ] || isolate=(unshare --user --map-current-user --pid --fork --mount-proc
-    --kill-child)
-timeout 120 "${isolate[@]}" dbus-run-session -- bash "$work/session.sh" 2>/dev/null
+# /proc is mounted afresh, private to the namespace: the root may be a
+# chroot, where / is no mount point for unshare's own --mount-proc.
+isolate=(unshare --pid --fork --mount --propagation unchanged --kill-child)
+[ "$(id -u)" -eq 0 ] || isolate=(unshare --user --map-current-user "${isolate[@]:1}")
+isolate+=(sh -c 'mount --make-private /proc && mount -t proc proc /proc && exec "$@"' -)
+timeout 120 "${isolate[@]}" dbus-run-session -- bash "$work/session.sh" 2>"$work/session.log" || {
+    grep -v -e '^dbus-daemon' -e 'SpiRegistry' "$work/session.log" | tail -20
+    exit 1
+}

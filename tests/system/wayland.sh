@@ -39,7 +39,7 @@ kill \$!
 SESSION
 timeout 90 dbus-run-session -- bash "$work/session.sh" 2>"$work/session.log" || {
     cat "$work/session.log"
-    tail -20 "$work/protocol.log"
+    grep -E "xdg_toplevel|not found" "$work/protocol.log" | tail -20
     exit 1
 }
 /usr/bin/python3 "$here/wayland.py" check "$work/protocol.log"
