@@ -4,7 +4,7 @@
 # summary and the review are taken through AT-SPI; then every window must
 # have been a fixed-size toplevel with the program's app id, the question
 # and the summary parented to the main window.
-#   wayland.sh <dotwise executable>
+#   private-home.sh wayland.sh <dotwise executable>
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,11 +15,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-mkdir -p "$work/home" "$work/run"
-chmod 700 "$work/run"
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run
-export XDG_DATA_HOME=$work/home/data XDG_CACHE_HOME=$work/home/cache TMPDIR=$work
-export PULSE_SERVER=unix:$work/run/no-sound-server
 unset DISPLAY QT_QPA_PLATFORM
 
 weston --backend=headless-backend.so --use-pixman --socket=dotwise-test --idle-time=0 \
