@@ -74,6 +74,9 @@ void presentAsFocusHolder(QWidget* holder, const QString& name, const QString& d
 
 void respeakFocus(QWidget* window)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.4 sends the object's path as the new value of a name or
+    // description change, which Orca cannot read.
     QWidget* focused = window->focusWidget();
     if (!focused || !window->isActiveWindow() || !QAccessible::isActive())
         return;
@@ -81,6 +84,10 @@ void respeakFocus(QWidget* window)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
     QAccessibleEvent focus(focused, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
+#else
+    // The name and description changes themselves are spoken.
+    Q_UNUSED(window);
+#endif
 }
 
 void setSpokenContent(QWidget* window, const QString& content)
