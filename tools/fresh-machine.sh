@@ -2,9 +2,10 @@
 # The README on brand-new Debian 12 and 13 machines: for each release a
 # minimal root is made from the machine's own mirror, this commit is cloned
 # into it and the README's run command must show the "Dotwise" window;
-# `dev.sh package` builds the .deb there. A second new root of the release
-# installs that .deb with apt and the installed program must show its
-# window too.
+# `dev.sh package` builds the .deb there, and for a release other than the
+# machine's `dev.sh check` runs the ordinary suites there (Orca, Weston and
+# all). A second new root of the release installs that .deb with apt and
+# the installed program must show its window too.
 #   tools/fresh-machine.sh [CODENAME ...]     default: bookworm trixie
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -109,6 +110,13 @@ check_release() {
         >"$work/$release-package.log" 2>&1 || { tail -40 "$work/$release-package.log"; return 1; }
     deb=$(ls "$work/$first"/root/dotwise/build/dotwise_*.deb)
     echo "built $(basename "$deb"); lintian passed"
+    # The test command runs the ordinary suites on this machine's release.
+    if [ "$release" != "$(debian_codename)" ]; then
+        echo "== bash tools/dev.sh check"
+        in_root "$work/$first" bash -c 'cd /root/dotwise && bash tools/dev.sh check' \
+            >"$work/$release-check.log" 2>&1 || { tail -60 "$work/$release-check.log"; return 1; }
+        grep -E 'tests passed|tests failed' "$work/$release-check.log"
+    fi
 
     new_root "$release" "$second"
     cp "$deb" "$work/$second/root/"

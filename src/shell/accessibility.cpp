@@ -12,6 +12,18 @@ AnnouncementListener listener = nullptr;
 
 const char* const focusHolderProperty = "dotwiseFocusHolder";
 
+// An interface made for a widget before it was marked (events make them
+// while a screen reader listens, as the window is built and before it is
+// shown) is dropped, so that the next one comes from the factory.
+void dropEarlierInterface(QWidget* widget, QAccessible::Role role)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+        made && made->role() != role)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
     if (!object || !object->isWidgetType())
@@ -61,13 +73,7 @@ void presentAsFocusHolder(QWidget* holder, const QString& name, const QString& d
 {
     installFactory();
     holder->setProperty(focusHolderProperty, true);
-    // An interface made before this (events make them only while a screen
-    // reader listens) is dropped, so the next one comes from the factory.
-    if (QAccessible::isActive()) {
-        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(holder);
-            made && made->role() != QAccessible::StaticText)
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-    }
+    dropEarlierInterface(holder, QAccessible::StaticText);
     holder->setAccessibleName(name);
     holder->setAccessibleDescription(description);
 }
@@ -92,7 +98,9 @@ void respeakFocus(QWidget* window)
 
 void setSpokenContent(QWidget* window, const QString& content)
 {
-    window->setAccessibleDescription(content);
+    // In the name, not the description: Orca 48 speaks a dialog's
+    // description twice, Orca 43 reads no dialog text.
+    window->setAccessibleName(window->windowTitle() + QStringLiteral(", ") + content);
 }
 
 } // namespace shell

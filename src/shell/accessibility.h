@@ -25,8 +25,9 @@ void setAnnouncementListener(AnnouncementListener listener);
 // the window says) is spoken, never its own content or an internal name.
 void presentAsFocusHolder(QWidget* holder, const QString& name, const QString& description);
 
-// Sets what a window says to assistive tools when it opens: screen readers
-// speak a dialog's description with its title.
+// Sets what a window says to assistive tools when it opens, after its
+// title: screen readers speak a window's name as the focus enters it.
+// Call once the title is set, before the window is shown.
 void setSpokenContent(QWidget* window, const QString& content);
 
 // Makes a screen reader speak the focused control of a window again, with

@@ -45,7 +45,9 @@ CONF
 cat >"$work/session.sh" <<SESSION
 set -uo pipefail
 log=$work/orca.log
-spoken() { grep -a 'SPEECH OUTPUT:' "\$log" | sed "s/^.*SPEECH OUTPUT: '\\(.*\\)'\\s*{.*/\\1/"; }
+spoken() {
+    grep -a 'SPEECH OUTPUT:' "\$log" | sed -E "s/^.*SPEECH OUTPUT: '(.*)'\\s*(\\{.*|None)?\\s*\\$/\\1/"
+}
 # Waits until Orca has said something matching the pattern after mark
 # (generously: a sanitizer build starts slowly).
 hear() {
@@ -55,6 +57,15 @@ hear() {
     done
     echo "not heard within 30 s: \$1"
     echo "heard after the last key:"
+    spoken | tail -n +\$((mark + 1)) | sed 's/^/  /'
+    exit 1
+}
+# What was heard since the last key must hold the pattern exactly once.
+once() {
+    local times
+    times=\$(spoken | tail -n +\$((mark + 1)) | grep -Eo "\$1" | wc -l)
+    [ "\$times" -eq 1 ] && return 0
+    echo "heard \$times times, not once: \$1"
     spoken | tail -n +\$((mark + 1)) | sed 's/^/  /'
     exit 1
 }
@@ -70,21 +81,26 @@ hear 'How many questions'
 press 2; sleep 0.3
 press Tab; hear 'Start Test (push )?button'
 press Return
-hear '^Dotwise dialog dots [1-6 ]+\. Waiting for answer\.\$'
+hear '^Dotwise, dots [1-6 ]+\. Waiting for answer,? dialog\.?\$'
 hear '^[A-Z] (push )?button'
+once 'dots [1-6 ]+\. Waiting for answer'
 press 1
-hear '^Dotwise dialog dots [1-6 ]+\. (Correct with [A-Z]|Wrong\. Correct answer was [A-Z])\.\$'
+hear '^Dotwise, dots [1-6 ]+\. (Correct with [A-Z]|Wrong\. Correct answer was [A-Z]),? dialog\.?\$'
 press 2
 hear 'Number of Correct: [0-2]\. Number of Wrong: [0-2]\. Percentage: (0|50|100)%'
 hear 'Summary Result'
+once 'Number of Correct'
 results=\$mark
 press Escape; hear 'Start Test (push )?button'
 press Tab; hear 'Review Braille Letters (push )?button'
-press Return; hear '^A, dots 1( label)?\.?\$'
+press Return; hear '^A, dots 1( label| Tab moves to Next)?\.?\$'
 press n; hear '^B, dots 1 2( label| Tab moves to Next)?\.?\$'
+once 'B, dots 1 2'
 press Tab; hear '^B, dots 1 2'
 press space; hear '^C, dots 1 4'
+once 'C, dots 1 4'
 press Right; hear '^D, dots 1 4 5'
+once 'D, dots 1 4 5'
 
 # No control is announced by an internal name.
 if spoken | tail -n +\$((results - 1)) | grep -E "^Text1?\.?\$|Text1"; then
