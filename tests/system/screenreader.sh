@@ -117,11 +117,12 @@ SESSION
 # Orca will not start while it sees another Orca of the same user (its
 # launcher asks pgrep), be it the last run's or the user's own screen
 # reader: this one runs in a process namespace of its own, and everything
-# in it ends with the session.
-# /proc is mounted afresh, private to the namespace: the root may be a
-# chroot, where / is no mount point for unshare's own --mount-proc.
+# in it ends with the session. /proc is mounted afresh, private to the
+# namespace (the root may be a chroot, where / is no mount point for
+# unshare's own --mount-proc); a user who is not root is root only inside
+# a user namespace of their own, which mount needs.
 isolate=(unshare --pid --fork --mount --propagation unchanged --kill-child)
-[ "$(id -u)" -eq 0 ] || isolate=(unshare --user --map-current-user "${isolate[@]:1}")
+[ "$(id -u)" -eq 0 ] || isolate=(unshare --user --map-root-user "${isolate[@]:1}")
 isolate+=(sh -c 'mount --make-private /proc && mount -t proc proc /proc && exec "$@"' -)
 timeout 120 "${isolate[@]}" dbus-run-session --config-file="$work/bus.conf" -- bash "$work/session.sh" 2>"$work/session.log" || {
     grep -v -e '^dbus-daemon' -e 'SpiRegistry' "$work/session.log" | tail -20
