@@ -8,7 +8,13 @@ endforeach()
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
         DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+# Qt 6.7 merged the Windows styles into one plugin.
+if(TARGET Qt6::QModernWindowsStylePlugin)
+  set(style_plugin Qt6::QModernWindowsStylePlugin)
+else()
+  set(style_plugin Qt6::QWindowsVistaStylePlugin)
+endif()
+install(FILES $<TARGET_FILE:${style_plugin}> DESTINATION styles)
 install(FILES $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION imageformats)
 
 # The compiler's runtime, stripped: Debian ships libstdc++ with its symbols.
