@@ -13,7 +13,9 @@ export QT_QPA_PLATFORM=offscreen
 failed=0
 for target in numeric cursor skin; do
     work=$(mktemp -d)
-    if ./build-fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 \
+    # In a private home, as every test: Qt makes a runtime folder otherwise.
+    if bash tests/support/private-home.sh ./build-fuzz/tests/fuzz/fuzz_$target \
+        -max_total_time="$seconds" -timeout=10 \
         -rss_limit_mb=4096 -artifact_prefix="$work/" -print_final_stats=0 \
         "$work" "tests/fuzz/corpus/$target" >"$work/log" 2>&1; then
         echo "fuzz_$target: $(grep -E '^Done' "$work/log")"
