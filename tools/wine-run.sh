@@ -10,11 +10,13 @@ shift
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEPREFIX=${WINEPREFIX:-$(dirname "$(readlink -f "$0")")/../build-windows/wine}
 # Wine's server keeps its socket folder in the temp folder: keep it beside
-# the prefix, so that test runs leave nothing in /tmp.
-export TMPDIR=$WINEPREFIX-tmp
-mkdir -p "$TMPDIR"
+# the prefix, so that test runs leave nothing in /tmp. Wine 10 aborts when
+# TMPDIR is set at all ("free(): invalid pointer"), so it is set for older
+# Wine only.
+mkdir -p "$WINEPREFIX-tmp"
+[[ "$(wine --version)" == wine-[1-9].* ]] && export TMPDIR=$WINEPREFIX-tmp
 # Nor in the user's HOME: no desktop menus for what Wine runs.
-export HOME=$TMPDIR WINEDLLOVERRIDES="winemenubuilder.exe=d"
+export HOME=$WINEPREFIX-tmp WINEDLLOVERRIDES="winemenubuilder.exe=d"
 # Wine's drive Z: is the root of this file system; naming paths directly
 # spares a Wine process (winepath) per name.
 windows_path() { printf 'Z:%s' "$(readlink -f "$1" | tr / '\\')"; }
@@ -30,7 +32,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineserver -w
 fi
 wineserver -p20 >/dev/null 2>&1 </dev/null || true
-work=$(mktemp -d "$TMPDIR/run-XXXXXX")
+work=$(mktemp -d "$HOME/run-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 {
     echo "@echo off"

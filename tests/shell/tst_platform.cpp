@@ -4,12 +4,17 @@
 #include "shell/platform.h"
 #include "shell/runtime.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 using namespace shell;
 
@@ -61,6 +66,14 @@ void TestPlatform::skinListing_skipsHiddenFiles()
     QTemporaryDir dir;
     QFile hidden(dir.filePath(QStringLiteral(".o.cjs")));
     QVERIFY(hidden.open(QIODevice::WriteOnly));
+#ifdef Q_OS_WIN
+    // Windows hides a file by its attribute, not by its name (Wine 8 hid
+    // dot-files too, Wine 10 does not).
+    hidden.close();
+    QVERIFY(SetFileAttributesW(
+        reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(hidden.fileName()).utf16()),
+        FILE_ATTRIBUTE_HIDDEN));
+#endif
     QFile normal(dir.filePath(QStringLiteral("o.cjs")));
     QVERIFY(normal.open(QIODevice::WriteOnly));
     QVERIFY(!isNormalFilePresent(hidden.fileName()));

@@ -7,12 +7,16 @@
 set -euo pipefail
 installer=$(readlink -f "$1")
 work=$(mktemp -d)
-trap 'TMPDIR=$work WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+# Wine before 10 keeps its server's folder in TMPDIR; Wine 10 aborts if it
+# is set (see tools/wine-run.sh).
+wine_tmp=""
+[[ "$(wine --version)" == wine-[1-9].* ]] && wine_tmp="TMPDIR=$work"
+trap 'env $wine_tmp WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 [ -f "$installer" ] || { echo "no installer at $1 (run cpack first)"; exit 1; }
 
 cat >"$work/inner.sh" <<INNER
 set -euo pipefail
-export WINEPREFIX=$work/prefix WINEDEBUG=-all HOME=$work/home TMPDIR=$work
+export WINEPREFIX=$work/prefix WINEDEBUG=-all HOME=$work/home $wine_tmp
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 mkdir -p "\$HOME"
 wine "$installer" /S
