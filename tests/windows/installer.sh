@@ -11,7 +11,8 @@ work=$(mktemp -d)
 # is set (see tools/wine-run.sh).
 wine_tmp=""
 [[ "$(wine --version)" == wine-[1-9].* ]] && wine_tmp="TMPDIR=$work"
-trap 'env $wine_tmp WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+here=$(dirname "$(readlink -f "$0")")
+trap 'env $wine_tmp bash "$here/../../tools/wine-clean.sh" "$work/prefix"; rm -rf "$work"' EXIT
 [ -f "$installer" ] || { echo "no installer at $1 (run cpack first)"; exit 1; }
 
 cat >"$work/inner.sh" <<INNER
@@ -31,7 +32,7 @@ ls "\$menu"/Dotwise.lnk >/dev/null || { echo "no Start-menu entry"; exit 1; }
 echo "installed: \$(cd "\$app" && find . -type f | wc -l) files, Start-menu entry"
 
 wine "C:\\\\Program Files\\\\Dotwise\\\\dotwise.exe" &
-bash "$(dirname "$(readlink -f "$0")")/../support/wait-window.sh" 30 >/dev/null
+bash "$here/../support/wait-window.sh" 30 >/dev/null
 echo "the installed program shows its 536x172 window"
 wineserver -k || true
 sleep 1
