@@ -12,18 +12,6 @@ AnnouncementListener listener = nullptr;
 
 const char* const focusHolderProperty = "dotwiseFocusHolder";
 
-// An interface made for a widget before it was marked (events make them
-// while a screen reader listens, as the window is built and before it is
-// shown) is dropped, so that the next one comes from the factory.
-void dropEarlierInterface(QWidget* widget, QAccessible::Role role)
-{
-    if (!QAccessible::isActive())
-        return;
-    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
-        made && made->role() != role)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-}
-
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
     if (!object || !object->isWidgetType())
@@ -73,7 +61,13 @@ void presentAsFocusHolder(QWidget* holder, const QString& name, const QString& d
 {
     installFactory();
     holder->setProperty(focusHolderProperty, true);
-    dropEarlierInterface(holder, QAccessible::StaticText);
+    // An interface made before this (events make them only while a screen
+    // reader listens) is dropped, so the next one comes from the factory.
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(holder);
+            made && made->role() != QAccessible::StaticText)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
     holder->setAccessibleName(name);
     holder->setAccessibleDescription(description);
 }

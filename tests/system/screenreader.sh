@@ -48,25 +48,27 @@ log=$work/orca.log
 spoken() {
     grep -a 'SPEECH OUTPUT:' "\$log" | sed -E "s/^.*SPEECH OUTPUT: '(.*)'\\s*(\\{.*|None)?\\s*\\$/\\1/"
 }
+# What Orca has said since the last key.
+heard() { spoken | tail -n +\$((mark + 1)); }
 # Waits until Orca has said something matching the pattern after mark
 # (generously: a sanitizer build starts slowly).
 hear() {
     for _ in \$(seq 1 300); do
-        spoken | tail -n +\$((mark + 1)) | grep -Eq "\$1" && return 0
+        heard | grep -Eq "\$1" && return 0
         sleep 0.1
     done
     echo "not heard within 30 s: \$1"
     echo "heard after the last key:"
-    spoken | tail -n +\$((mark + 1)) | sed 's/^/  /'
+    heard | sed 's/^/  /'
     exit 1
 }
 # What was heard since the last key must hold the pattern exactly once.
 once() {
     local times
-    times=\$(spoken | tail -n +\$((mark + 1)) | grep -Eo "\$1" | wc -l)
+    times=\$(heard | grep -Eo "\$1" | wc -l)
     [ "\$times" -eq 1 ] && return 0
     echo "heard \$times times, not once: \$1"
-    spoken | tail -n +\$((mark + 1)) | sed 's/^/  /'
+    heard | sed 's/^/  /'
     exit 1
 }
 press() { mark=\$(spoken | wc -l); xdotool key "\$1"; }
