@@ -16,6 +16,9 @@ exec_line=$(sed -n 's/^Exec=//p' "$work/prefix/share/applications/org.quillmark.
 cat >"$work/inner.sh" <<INNER
 set -euo pipefail
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
+# Qt makes /tmp/runtime-root when there is no runtime folder.
+export XDG_RUNTIME_DIR="$work/run"
+mkdir -p -m 700 "\$XDG_RUNTIME_DIR"
 export PATH="$work/prefix/bin:\$PATH"
 unset QT_QPA_PLATFORM
 cd "$work/cwd"
