@@ -37,7 +37,7 @@ install(FILES ${PROJECT_BINARY_DIR}/dotwise.1.gz DESTINATION share/man/man1)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dotwise)
 set(CPACK_PACKAGE_VENDOR Quillmark)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Drill the 26 letters of the Braille alphabet")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Dotwise helps sighted learners, teachers and parents learn to read the
 letters A to Z of standard English Braille by sight. A test shows one
 six-dot cell at a time with four letters to choose from; each answer is
@@ -48,7 +48,7 @@ steps through the alphabet with each letter's cell.
 It can be used entirely from the keyboard, and a screen reader speaks
 each question, the verdict, the summary and the review letters.")
 set(CPACK_STRIP_FILES TRUE)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://dotwise.quillmark.example/)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGE_CONTACT "Quillmark <support@quillmark.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

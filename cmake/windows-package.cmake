@@ -1,5 +1,14 @@
 # Windows: one folder with the program, its data, the Qt and compiler DLLs
 # it loads and the three Qt plugins it uses; an NSIS installer and a zip.
+
+# The program's icon, manifest and version information, from the project's.
+set(DOTWISE_COMPANY Quillmark)
+set(DOTWISE_COPYRIGHT "Copyright (c) 2026 Quillmark")
+configure_file(${PROJECT_SOURCE_DIR}/resources/dotwise.rc.in dotwise.rc @ONLY)
+target_sources(dotwise PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/dotwise.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/dotwise.rc PROPERTIES OBJECT_DEPENDS
+  "${PROJECT_SOURCE_DIR}/resources/dotwise.ico;${PROJECT_SOURCE_DIR}/resources/dotwise.manifest")
+
 install(TARGETS dotwise RUNTIME DESTINATION .)
 foreach(file IN LISTS DOTWISE_DATA_FILES)
   get_filename_component(subdir ${file} DIRECTORY)
@@ -38,8 +47,8 @@ install(CODE "
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Dotwise)
-set(CPACK_PACKAGE_VENDOR Quillmark)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Drill the 26 letters of the Braille alphabet")
+set(CPACK_PACKAGE_VENDOR ${DOTWISE_COMPANY})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
 set(DOTWISE_PACKAGE_NAME "Dotwise-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_FILE_NAME ${DOTWISE_PACKAGE_NAME})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Dotwise)
