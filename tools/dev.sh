@@ -62,9 +62,10 @@ fresh) packages+=(mmdebstrap xvfb xauth xdotool git dpkg-dev ca-certificates) ;;
 esac
 if [ "$mode" = test ] || [ "$mode" = windows ]; then
     # mingw-w64 and Debian's Qt source for the Windows Qt, Wine to run it,
-    # NSIS for the installer.
+    # NSIS for the installer; pefile reads what the Windows files say of
+    # themselves.
     packages+=(qt6-base-dev-tools dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
-        nsis xvfb xauth xdotool)
+        nsis xvfb xauth xdotool unzip python3-pefile)
 fi
 
 # Installs those of the named packages that are missing.

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# The Windows installer under Wine, in a fresh prefix on a virtual X
-# server: a silent install puts the program, its data, the icon and a
-# Start-menu entry in place; the installed program shows its 536x172
-# "Dotwise" window; the uninstaller removes everything it put there.
-#   installer.sh <Dotwise-VERSION-win64.exe>
+# The Windows installer and zip under Wine, in a fresh prefix on a virtual
+# X server, as a user would meet them:
+# - a silent install for this user puts the program in its own folder with
+#   a Start-menu entry and one Apps & Features entry; the entry starts the
+#   536x172 "Dotwise" window;
+# - the program, installer and uninstaller say what they are;
+# - installing again, for everyone, removes the first copy and its entry;
+# - uninstalling leaves nothing but the user's setting, unless asked;
+# - the zip unpacks into one folder and the program runs from there.
+#   installer.sh <Dotwise-VERSION-win64.exe> VERSION
 set -euo pipefail
 installer=$(readlink -f "$1")
+version=$2
+zip=${installer%.exe}.zip
 work=$(mktemp -d)
 # Wine before 10 keeps its server's folder in TMPDIR; Wine 10 aborts if it
 # is set (see tools/wine-run.sh).
@@ -13,43 +20,109 @@ wine_tmp=""
 [[ "$(wine --version)" == wine-[1-9].* ]] && wine_tmp="TMPDIR=$work"
 here=$(dirname "$(readlink -f "$0")")
 trap 'env $wine_tmp bash "$here/../../tools/wine-clean.sh" "$work/prefix"; rm -rf "$work"' EXIT
-[ -f "$installer" ] || { echo "no installer at $1 (run cpack first)"; exit 1; }
+for f in "$installer" "$zip"; do
+    [ -f "$f" ] || { echo "no $f (run cpack first)"; exit 1; }
+done
 
-cat >"$work/inner.sh" <<INNER
+cat >"$work/inner.sh" <<'INNER'
 set -euo pipefail
-export WINEPREFIX=$work/prefix WINEDEBUG=-all HOME=$work/home $wine_tmp
+export WINEPREFIX=$work/prefix WINEDEBUG=-all HOME=$work/home
+[ -z "$wine_tmp" ] || export "${wine_tmp?}"
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
-mkdir -p "\$HOME"
-wine "$installer" /S
-wineserver -w
-app="\$WINEPREFIX/drive_c/Program Files/Dotwise"
-menu="\$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Dotwise"
-for f in dotwise.exe sounds/correct.wav sounds/wrong.wav HAND-M.CUR x/o.cjs \
-         platforms/qwindows.dll Uninstall.exe; do
-    [ -f "\$app/\$f" ] || { echo "not installed: \$f"; exit 1; }
-done
-ls "\$menu"/Dotwise.lnk >/dev/null || { echo "no Start-menu entry"; exit 1; }
-echo "installed: \$(cd "\$app" && find . -type f | wc -l) files, Start-menu entry"
-
-wine "C:\\\\Program Files\\\\Dotwise\\\\dotwise.exe" &
-bash "$here/../support/wait-window.sh" 30 >/dev/null
-echo "the installed program shows its 536x172 window"
-wineserver -k || true
-sleep 1
-
-wine "\$app/Uninstall.exe" /S
+mkdir -p "$HOME"
+fail() { echo "$*"; exit 1; }
+# The values of a registry key, from Wine's saved registry (HKCU: user.reg,
+# HKLM: system.reg); wineserver -w has written it.
+values() {
+    key="[${2//\\/\\\\}] " awk 'index($0, ENVIRON["key"]) == 1 { on = 1; next }
+        /^\[/ { on = 0 } on' "$WINEPREFIX/$1"
+}
+has_key() { grep -qF "[${2//\\/\\\\}] " "$WINEPREFIX/$1"; }
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Dotwise'
+settings_key='Software\Quillmark\Dotwise'
+install() { wine "$installer" /S "$@" || fail "the installer failed ($?): $*"; wineserver -w; }
 # The uninstaller reruns itself from a copy in the temp folder and returns
-# at once; wait for that copy to finish.
-for _ in \$(seq 1 60); do
-    [ -e "\$app" ] || [ -e "\$menu" ] || break
-    sleep 0.5
-done
+# at once; wait until its folder is gone.
+uninstall() {
+    wine "$1/Uninstall.exe" /S "${@:2}"
+    for _ in $(seq 1 60); do [ -e "$1" ] || break; sleep 0.5; done
+    wineserver -w
+}
+shows_window() {
+    wine start "$@" &
+    bash "$here/../support/wait-window.sh" 30 >/dev/null
+    wineserver -k || true
+    wineserver -w
+}
+# Everything under the prefix but Wine's own, for "nothing left behind";
+# not the temp folder, where the uninstaller's copy of itself waits for a
+# restart, as on Windows.
+files() {
+    (cd "$WINEPREFIX/drive_c" && find . -path ./windows -prune -o -path './users/*/Temp' -prune \
+        -o -print | sort)
+}
+
+wine reg add "HKCU\\$settings_key" /v Text1 /d 7 /f >/dev/null
 wineserver -w
-if [ -e "\$app" ] || [ -e "\$menu" ]; then
-    echo "left behind after uninstalling:"
-    find "\$app" "\$menu" 2>/dev/null
-    exit 1
-fi
-echo "uninstalled: nothing left"
+files >"$work/before"
+user=$(cd "$WINEPREFIX/drive_c/users" && ls | grep -vx Public)
+mine="$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Dotwise"
+my_menu="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+everyone="$WINEPREFIX/drive_c/Program Files/Dotwise"
+all_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+desktop="$WINEPREFIX/drive_c/users/$user/Desktop"
+
+install /CurrentUser
+for f in dotwise.exe Uninstall.exe sounds/correct.wav sounds/wrong.wav HAND-M.CUR x/o.cjs \
+         platforms/qwindows.dll; do
+    [ -f "$mine/$f" ] || fail "not installed for this user: $f"
+done
+[ -f "$my_menu/Dotwise.lnk" ] || fail "no Start-menu entry for this user"
+[ ! -e "$desktop/Dotwise.lnk" ] || fail "a silent install made a desktop shortcut"
+entry=$(values user.reg "$uninstall_key")
+for v in '"DisplayName"="Dotwise"' "\"DisplayVersion\"=\"$version\"" '"Publisher"="Quillmark"' \
+         '"InstallLocation"="C:\\users\\' '"QuietUninstallString"=' '"URLInfoAbout"="https://' \
+         '"EstimatedSize"=dword:' '"NoModify"=dword:00000001' '"NoRepair"=dword:00000001'; do
+    grep -qF "$v" <<<"$entry" || fail "the Apps & Features entry lacks $v"
+done
+! has_key system.reg "$uninstall_key" || fail "a per-user install wrote an entry for everyone"
+for f in "$mine/dotwise.exe" "$mine/Uninstall.exe" "$installer"; do
+    /usr/bin/python3 "$here/pe_info.py" "$version" "$f" --manifest
+done
+shows_window /unix "$my_menu/Dotwise.lnk"
+echo "for this user: installed, described, the Start-menu entry shows the window"
+
+install /AllUsers
+[ -f "$everyone/dotwise.exe" ] || fail "not installed for everyone"
+[ ! -e "$mine" ] || fail "the first copy was left behind: $(cd "$mine" && find .)"
+[ ! -e "$my_menu/Dotwise.lnk" ] || fail "the first copy's Start-menu entry was left behind"
+[ -f "$all_menu/Dotwise.lnk" ] || fail "no Start-menu entry for everyone"
+! has_key user.reg "$uninstall_key" || fail "the first copy's Apps & Features entry was left"
+has_key system.reg "$uninstall_key" || fail "no Apps & Features entry for everyone"
+echo "again for everyone: one copy, one entry"
+
+uninstall "$everyone"
+values user.reg "$settings_key" | grep -qF '"Text1"="7"' || fail "the setting was not kept"
+wine reg delete "HKCU\\$settings_key" /f >/dev/null
+wineserver -w
+files >"$work/after"
+diff "$work/before" "$work/after" || fail "files left behind (> lines)"
+! has_key system.reg "$uninstall_key" || fail "the Apps & Features entry was left"
+! has_key system.reg 'Software\Quillmark' || fail "HKLM\Software\Quillmark was left"
+echo "uninstalled: nothing left but the setting"
+
+wine reg add "HKCU\\$settings_key" /v Text1 /d 7 /f >/dev/null
+install /CurrentUser /DesktopShortcut
+[ -f "$desktop/Dotwise.lnk" ] || fail "no desktop shortcut with /DesktopShortcut"
+uninstall "$mine" /RemoveSettings
+[ ! -e "$desktop/Dotwise.lnk" ] || fail "the desktop shortcut was left"
+! has_key user.reg 'Software\Quillmark' || fail "/RemoveSettings kept the settings"
+echo "uninstalled with /RemoveSettings: the setting is gone too"
+
+unzip -q "$zip" -d "$work/unzipped"
+[ "$(ls "$work/unzipped")" = "Dotwise-$version" ] || fail "the zip holds more than one folder"
+shows_window /unix "$work/unzipped/Dotwise-$version/dotwise.exe"
+echo "the zip unpacks into Dotwise-$version and runs from there"
 INNER
+export installer version zip work here wine_tmp
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh"
