@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the four windows for the README, taken from the built
-# program on a virtual X server. Needs: xvfb xauth xdotool imagemagick.
+# program on a virtual X server, and of a question in qt6ct's shipped dark
+# scheme. Needs: xvfb xauth xdotool imagemagick qt6ct.
 #   tools/screenshots.sh [build dir] [output dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,8 +13,16 @@ trap 'rm -rf "$home"' EXIT
 
 cat >"$home/shoot.sh" <<SHOOT
 set -euo pipefail
-export HOME="$home" XDG_CONFIG_HOME="$home/config"
+export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/run"
+mkdir -p -m 700 "$home/run"
 unset QT_QPA_PLATFORM
+scheme=\${1:-}
+if [ -n "\$scheme" ]; then
+    mkdir -p "$home/config/qt6ct"
+    printf '[Appearance]\\ncolor_scheme_path=/usr/share/qt6ct/colors/%s.conf\\ncustom_palette=true\\nstyle=Fusion\\n' \
+        "\$scheme" >"$home/config/qt6ct/qt6ct.conf"
+    export QT_QPA_PLATFORMTHEME=qt6ct
+fi
 "$build/dotwise" &
 pid=\$!
 trap 'kill \$pid 2>/dev/null || true' EXIT
@@ -35,6 +44,13 @@ shot() { sleep 0.3; import -window "\$1" "$out/\$2"; echo "wrote $out/\$2"; }
 main=\$(window 536x172)
 click \$main 260 40
 xdotool key ctrl+a type 4
+if [ -n "\$scheme" ]; then
+    shot \$main main-window-\$scheme.png
+    click \$main 268 85                   # Start Test
+    click \$(window 536x420) 136 295      # first answer
+    shot \$(window 536x420) quiz-window-\$scheme.png
+    exit 0
+fi
 shot \$main main-window.png
 click \$main 268 85                       # Start Test
 click \$(window 536x420) 136 295          # first answer
@@ -49,3 +65,4 @@ for _ in 1 2 3 4 5 6; do click \$review 268 349; done
 shot \$review review-window.png
 SHOOT
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/shoot.sh"
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/shoot.sh" darker

@@ -50,7 +50,9 @@ void Form4::Form_Load() noexcept
     shell::setCaptionAndIcon(e, 102, this);
     e.run(106, [&] { quiz::showCellPicture(m_picture1, m_loadPicture, 101); });
     shell::loadHandCursor(e, 108, 110, m_pointer, m_services.appDirectory);
-    e.run(112, [&] { shell::setBackColor(m_label2, Qt::white); });
+    // The letter's ink is the scheme's text colour, so on a dark scheme its
+    // white ground gives way to the scheme's own.
+    e.run(112, [&] { shell::setWhiteBackColor(m_label2, QPalette::Base); });
 }
 
 bool Form4::eventFilter(QObject* watched, QEvent* event)

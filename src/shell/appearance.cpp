@@ -18,6 +18,9 @@
 #include <QResource>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace shell {
 
 QColor buttonFaceColor()
@@ -33,6 +36,49 @@ QColor windowBackgroundColor()
 QColor windowTextColor()
 {
     return QApplication::palette().color(QPalette::Active, QPalette::Text);
+}
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](float v) {
+            return v <= 0.04045f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool schemeTakesWhite()
+{
+    // Judged by the palette's values: a desktop may call itself dark and
+    // still hand Qt a light palette.
+    const QPalette palette = QApplication::palette();
+    for (const QPalette::ColorRole ink :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        if (contrastRatio(palette.color(QPalette::Active, ink), Qt::white) < 4.5)
+            return false;
+    }
+    return true;
+}
+
+void setWhiteBackColor(QWidget* widget, QPalette::ColorRole ground)
+{
+    if (schemeTakesWhite()) {
+        setBackColor(widget, Qt::white);
+        return;
+    }
+    const QPalette scheme = QApplication::palette();
+    const QPalette::ColorRole ink = ground == QPalette::Base     ? QPalette::Text
+                                    : ground == QPalette::Button ? QPalette::ButtonText
+                                                                 : QPalette::WindowText;
+    setBackColor(widget, scheme.color(QPalette::Active, ground));
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, scheme.color(QPalette::Active, ink));
+    widget->setPalette(palette);
 }
 
 void setBackColor(QWidget* widget, const QColor& color)
@@ -290,6 +336,8 @@ void StyleSheetSkin::applyWindow(QWidget* window)
 {
     if (!window)
         raise(ErrorNumber::InvalidCall);
+    // The skin's rules for dark schemes select on this.
+    window->setProperty("scheme", schemeTakesWhite() ? "light" : "dark");
     // Added after the window's own rules, so the skin wins where both speak.
     window->setStyleSheet(window->styleSheet() + QLatin1Char('\n') + m_styleSheet);
 }

@@ -18,7 +18,19 @@ QColor buttonFaceColor();
 QColor windowBackgroundColor();
 QColor windowTextColor();
 
+// Contrast of two colours as WCAG measures it: 1 (none) to 21 (black on white).
+double contrastRatio(const QColor& a, const QColor& b);
+
+// Whether the scheme's inks read on the white grounds of the window
+// definitions: true for light schemes, the default among them; false for
+// dark and black high-contrast ones, whose light inks white would hide.
+bool schemeTakesWhite();
+
 void setBackColor(QWidget* widget, const QColor& color);
+// The white ground of the window definitions where the scheme takes it;
+// otherwise the scheme's own pair: `ground` (Window, Base or Button) with
+// the ink that goes with it.
+void setWhiteBackColor(QWidget* widget, QPalette::ColorRole ground = QPalette::Window);
 QColor backColor(const QWidget* widget);
 void setForeColor(QWidget* widget, const QColor& color);
 QColor foreColor(const QWidget* widget);

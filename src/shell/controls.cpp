@@ -1,11 +1,23 @@
 #include "controls.h"
 
+#include "appearance.h"
 #include "formdefinition.h"
 
 #include <QHeaderView>
 #include <QPainter>
 
 namespace shell {
+
+namespace {
+
+QColor blend(const QColor& from, const QColor& to, qreal amount)
+{
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * amount,
+                            from.greenF() + (to.greenF() - from.greenF()) * amount,
+                            from.blueF() + (to.blueF() - from.blueF()) * amount);
+}
+
+} // namespace
 
 PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
@@ -27,16 +39,32 @@ void PushButton::paintEvent(QPaintEvent* event)
     const bool focus = hasFocus();
     const qreal pen = focus ? 2.0 : 1.0;
     const QRectF frame = QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
+    const QPalette& colours = palette();
+    const QColor ink =
+        colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    QColor face(Qt::white);
+    QColor pressed(0xe3, 0xe8, 0xef);
     QColor border(0x8c, 0x8c, 0x8c);
+    QColor hover(0x4f, 0x79, 0xb5);
+    QColor ring = colours.color(QPalette::Highlight);
+    if (!schemeTakesWhite()) {
+        // White would hide the scheme's light ink: the scheme's own face,
+        // and a focus ring that stands out from it.
+        face = colours.color(QPalette::Active, QPalette::Button);
+        pressed = blend(face, ink, 0.2);
+        border = blend(face, ink, 0.5);
+        hover = ink;
+        if (contrastRatio(ring, face) < 3.0)
+            ring = ink;
+    }
     if (focus)
-        border = palette().color(QPalette::Highlight);
+        border = ring;
     else if (underMouse() && isEnabled())
-        border = QColor(0x4f, 0x79, 0xb5);
+        border = hover;
     p.setPen(QPen(border, pen));
-    p.setBrush(isDown() ? QColor(0xe3, 0xe8, 0xef) : QColor(Qt::white));
+    p.setBrush(isDown() ? pressed : face);
     p.drawRoundedRect(frame, 3, 3);
-    p.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.setPen(ink);
     p.setFont(font());
     p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
@@ -60,7 +88,7 @@ void Label::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (m_flatBorder) {
         QPainter p(this);
-        p.setPen(QColor(Qt::black));
+        p.setPen(schemeTakesWhite() ? QColor(Qt::black) : palette().color(QPalette::WindowText));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }

@@ -8,8 +8,9 @@
 namespace shell {
 
 // The letter and command buttons: a caption code reads and writes, a click.
-// White with the system button-text colour; a skin's style sheet, where
-// there is one, draws it instead.
+// White with the system button-text colour, or the scheme's own face where
+// white would hide that colour; a skin's style sheet, where there is one,
+// draws it instead.
 class PushButton : public QPushButton {
     Q_OBJECT
 public:
@@ -31,7 +32,8 @@ public:
     void setCaption(const QString& caption);
     void setAutoSize(bool on) { m_autoSize = on; }
     bool autoSize() const { return m_autoSize; }
-    // A one-pixel black line around the label, whatever its text colour.
+    // A one-pixel line around the label, whatever its text colour: black,
+    // or the scheme's window-text colour where the scheme is dark.
     void setFlatBorder(bool on);
 
 protected:

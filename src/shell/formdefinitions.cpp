@@ -155,7 +155,7 @@ FormControls buildForm(const FormDef& definition, QWidget* window)
     window->setFixedSize(twipsToPixels(definition.clientWidth),
                          twipsToPixels(definition.clientHeight));
     window->setFont(makeFont(definition.font));
-    setBackColor(window, Qt::white);
+    setWhiteBackColor(window);
 
     FormControls controls;
     std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -170,7 +170,7 @@ FormControls buildForm(const FormDef& definition, QWidget* window)
         if (def.font)
             control->setFont(makeFont(*def.font));
         if (def.look & WhiteBackground)
-            setBackColor(control, Qt::white);
+            setWhiteBackColor(control);
         if (def.look & WindowColours) {
             setBackColor(control, windowBackgroundColor());
             setForeColor(control, windowTextColor());

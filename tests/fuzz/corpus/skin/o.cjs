@@ -49,3 +49,46 @@ QPushButton:pressed {
 QPushButton:focus {
     border: 2px solid #2b6cb0;
 }
+
+/* On a dark or high-contrast scheme (the program sets scheme="dark" on the
+   window) the skin's light colours would hide the scheme's light text:
+   there every colour comes from the scheme. */
+
+*[scheme="dark"] QGroupBox {
+    border-color: palette(light);
+}
+
+*[scheme="dark"] QGroupBox::title {
+    color: palette(window-text);
+}
+
+*[scheme="dark"] QLineEdit {
+    border-color: palette(light);
+    background: palette(base);
+    color: palette(text);
+    selection-background-color: palette(highlight);
+    selection-color: palette(highlighted-text);
+}
+
+*[scheme="dark"] QLineEdit:focus {
+    border: 2px solid palette(text);
+}
+
+*[scheme="dark"] QPushButton {
+    border-color: palette(button-text);
+    color: palette(button-text);
+    background: palette(button);
+}
+
+*[scheme="dark"] QPushButton:hover {
+    border-color: palette(highlight);
+    background: palette(button);
+}
+
+*[scheme="dark"] QPushButton:pressed {
+    background: palette(dark);
+}
+
+*[scheme="dark"] QPushButton:focus {
+    border: 2px solid palette(button-text);
+}
