@@ -10,12 +10,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <thread>
-
-#ifndef Q_OS_WIN
-#include <dlfcn.h>
-#include <malloc.h>
-#endif
 
 namespace app {
 
@@ -81,26 +75,6 @@ void AppWindows::closeAll()
 
 namespace {
 
-// Fontconfig reads its configuration and lists every font on first use,
-// which is about a third of the way to the first window. Done on the other
-// core while Qt connects to the display, it is off that path. Qt has loaded
-// fontconfig already, so it is looked up, not linked.
-std::thread prepareFontsAside()
-{
-#ifdef Q_OS_WIN
-    return {};
-#else
-    using Init = int (*)();
-    const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
-    if (!init)
-        return {};
-    // One heap for all threads: a second one would only hold what
-    // fontconfig keeps, and cost its own memory.
-    mallopt(M_ARENA_MAX, 1);
-    return std::thread(init);
-#endif
-}
-
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 QtMessageHandler nextHandler = nullptr;
 
@@ -129,10 +103,7 @@ int run(int argc, char* argv[])
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     nextHandler = qInstallMessageHandler(&dropStaleAccessibleQueries);
 #endif
-    std::thread fonts = prepareFontsAside();
     QApplication application(argc, argv);
-    if (fonts.joinable())
-        fonts.join();
     QApplication::setApplicationName(QStringLiteral("Dotwise"));
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Dotwise"));

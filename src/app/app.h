@@ -20,8 +20,6 @@ public:
     void showReview() override;
     void closeAll() override;
 
-    review::Form4* reviewWindow() const { return m_review; }
-
     // The window the question and the results belong to (the main window);
     // the review window belongs to none.
     void setOwner(QWidget* owner);

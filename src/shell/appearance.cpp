@@ -15,8 +15,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QRadioButton>
-#include <QResource>
 #include <QWidget>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -89,22 +89,12 @@ void setBackColor(QWidget* widget, const QColor& color)
     widget->setAutoFillBackground(true);
 }
 
-QColor backColor(const QWidget* widget)
-{
-    return widget->palette().color(QPalette::Window);
-}
-
 void setForeColor(QWidget* widget, const QColor& color)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
     widget->setPalette(palette);
-}
-
-QColor foreColor(const QWidget* widget)
-{
-    return widget->palette().color(QPalette::WindowText);
 }
 
 QColor colorFromPacked(qint32 packed)
@@ -155,97 +145,15 @@ void SetBackColors(QWidget* window)
     colourControls(window);
 }
 
-namespace {
-
-quint32 readLE(const uchar* at, int bytes)
-{
-    quint32 value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = (value << 8) | at[i];
-    return value;
-}
-
-// The images of an icon file made of uncompressed 32-bit bitmaps, as Qt's
-// image plugin reads them (their alpha, not the mask), without the plugin:
-// that generic reader costs milliseconds at start-up. Any other kind of
-// image gives an empty list, and the plugin reads it: Qt versions differ in
-// how they mask a 24-bit image.
-QList<QImage> decodeSimpleIcon(const QByteArray& file)
-{
-    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
-    const qsizetype size = file.size();
-    if (size < 6 || readLE(bytes, 2) != 0 || readLE(bytes + 2, 2) != 1)
-        return {};
-    const int count = int(readLE(bytes + 4, 2));
-    QList<QImage> images;
-    for (int i = 0; i < count; ++i) {
-        const qsizetype entry = 6 + 16 * qsizetype(i);
-        if (entry + 16 > size)
-            return {};
-        const qsizetype offset = readLE(bytes + entry + 12, 4);
-        if (offset < 0 || offset + 40 > size || readLE(bytes + offset, 4) != 40)
-            return {};
-        const uchar* header = bytes + offset;
-        const int width = int(readLE(header + 4, 4));
-        const int height = int(readLE(header + 8, 4)) / 2;
-        const int depth = int(readLE(header + 14, 2));
-        if (width <= 0 || width > 256 || height <= 0 || height > 256 ||
-            readLE(header + 16, 4) != 0 || depth != 32)
-            return {};
-        const qsizetype stride = qsizetype(width) * 4;
-        const uchar* pixels = header + 40;
-        if (offset + 40 + stride * height > size)
-            return {};
-        QImage image(width, height, QImage::Format_ARGB32);
-        for (int y = 0; y < height; ++y) {
-            // Rows are stored bottom up, blue first.
-            const uchar* row = pixels + stride * (height - 1 - y);
-            auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < width; ++x) {
-                const uchar* p = row + x * 4;
-                out[x] = qRgba(p[2], p[1], p[0], p[3]);
-            }
-        }
-        images.append(image);
-    }
-    return images;
-}
-
-} // namespace
-
 QIcon applicationIcon()
 {
-    // Every image of the icon file, in the format the window system takes
-    // them in, so showing the icon makes no second copy of each.
-    static const QIcon icon = [] {
-        const QString path = QStringLiteral(":/dotwise/dotwise.ico");
-        // Read in place: the file is stored uncompressed in the program.
-        const QResource resource(path);
-        QList<QImage> images;
-        if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
-            images = decodeSimpleIcon(QByteArray::fromRawData(
-                reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size())));
-        if (images.isEmpty()) {
-            QImageReader reader(path, "ico");
-            do {
-                images.append(reader.read());
-            } while (reader.jumpToNextImage());
-        }
-        QIcon decoded;
-        for (QImage& image : images) {
-            if (!image.isNull())
-                decoded.addPixmap(QPixmap::fromImage(std::move(image), Qt::NoFormatConversion));
-        }
-        return decoded;
-    }();
+    static const QIcon icon(QStringLiteral(":/dotwise/dotwise.ico"));
     return icon;
 }
 
 QPoint readCursorHotspot(const QByteArray& file)
 {
-    const auto u16 = [&](int at) {
-        return int(readLE(reinterpret_cast<const uchar*>(file.constData()) + at, 2));
-    };
+    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(file.constData() + at); };
     // Header: reserved 0, type 2 (cursor), at least one image entry.
     if (file.size() < 22 || u16(0) != 0 || u16(2) != 2 || u16(4) < 1)
         raise(ErrorNumber::InvalidPicture);

@@ -31,9 +31,7 @@ void setBackColor(QWidget* widget, const QColor& color);
 // otherwise the scheme's own pair: `ground` (Window, Base or Button) with
 // the ink that goes with it.
 void setWhiteBackColor(QWidget* widget, QPalette::ColorRole ground = QPalette::Window);
-QColor backColor(const QWidget* widget);
 void setForeColor(QWidget* widget, const QColor& color);
-QColor foreColor(const QWidget* widget);
 
 // Colours packed as red + 256 * green + 65536 * blue.
 QColor colorFromPacked(qint32 packed);
@@ -97,7 +95,6 @@ public:
     void setSkinChildControls(bool) override {}
     void setSkinDialogs(bool) override {}
     void applyWindow(QWidget* window) override;
-    const QString& styleSheet() const { return m_styleSheet; }
 
 private:
     QString m_styleSheet;

@@ -128,12 +128,4 @@ void ListView::addItem(const QString& text)
     item->setText(0, text);
 }
 
-QStringList ListView::itemTexts() const
-{
-    QStringList texts;
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        texts << topLevelItem(i)->text(0);
-    return texts;
-}
-
 } // namespace shell

@@ -31,7 +31,6 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
     void setAutoSize(bool on) { m_autoSize = on; }
-    bool autoSize() const { return m_autoSize; }
     // A one-pixel line around the label, whatever its text colour: black,
     // or the scheme's window-text colour where the scheme is dark.
     void setFlatBorder(bool on);
@@ -50,7 +49,6 @@ class PictureBox : public QLabel {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
     void setPicture(const QPixmap& picture) { setPixmap(picture); }
-    QPixmap picture() const { return pixmap(); }
 };
 
 // A report list: column headers added by code, one text item per row.
@@ -61,7 +59,6 @@ public:
     void addColumnHeader(const QString& text);
     void setColumnWidthTwips(int column, int twips);
     void addItem(const QString& text);
-    QStringList itemTexts() const;
 };
 
 } // namespace shell

@@ -226,12 +226,6 @@ double divide(double numerator, double denominator)
     return quotient;
 }
 
-double roundHalfEven(double value, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return std::nearbyint(value * scale) / scale;
-}
-
 QString numberToText(double value, const QLocale& locale)
 {
     if (value == 0.0)

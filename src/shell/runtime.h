@@ -56,7 +56,6 @@ qint16 checkedSub(qint16 a, qint16 b);
 // Floating division that fails like the runtime: x/0 is "Division by zero",
 // 0/0 is "Overflow".
 double divide(double numerator, double denominator);
-double roundHalfEven(double value, int decimals);
 
 // Shortest decimal text, no trailing zeros, no digit grouping.
 QString numberToText(double value, const QLocale& locale = QLocale());

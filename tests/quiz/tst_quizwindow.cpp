@@ -71,7 +71,7 @@ void TestQuizWindow::manyLoads_keepTheInvariants()
         QCOMPARE(c[form.AnswerButtonIndex()], t.session.CurrentLetter);
         for (const QString& letter : c)
             QVERIFY(letter.size() == 1 && letter[0] >= u'A' && letter[0] <= u'Z');
-        const QImage shown = form.Picture1()->picture().toImage();
+        const QImage shown = form.Picture1()->pixmap().toImage();
         QCOMPARE(shown, drawCellPicture(t.session.CurrentLetter[0].unicode() + 36));
         positions.insert(form.AnswerButtonIndex());
         asked.insert(t.session.CurrentLetter);
@@ -143,9 +143,9 @@ void TestQuizWindow::statusLine()
     testing::RecordingSound sound;
     Form2 form(t.services(), sound);
     QCOMPARE(form.Label2()->caption(), text);
-    QCOMPARE(shell::foreColor(form.Label2()), shown);
-    QCOMPARE(shell::backColor(form.Label2()), QColor(Qt::white));
-    QCOMPARE(shell::backColor(form.Label1()), shell::buttonFaceColor());
+    QCOMPARE(testing::foreColor(form.Label2()), shown);
+    QCOMPARE(testing::backColor(form.Label2()), QColor(Qt::white));
+    QCOMPARE(testing::backColor(form.Label1()), shell::buttonFaceColor());
     QVERIFY(t.errors.messages.isEmpty());
 }
 
@@ -257,7 +257,7 @@ void TestQuizWindow::failingPicture_keepsPreviousLetter()
     QCOMPARE(captions(form)[form.AnswerButtonIndex()], QStringLiteral("Q"));
     QCOMPARE(t.errors.messages.size(), 1);
     QVERIFY(t.errors.messages[0].contains(QStringLiteral("Form2.Form_Load at line 122")));
-    QVERIFY(form.Picture1()->picture().isNull());
+    QVERIFY(form.Picture1()->pixmap().isNull());
 }
 
 void TestQuizWindow::load_definitionLook()
@@ -271,8 +271,8 @@ void TestQuizWindow::load_definitionLook()
     QCOMPARE(form.focusWidget(), form.PushButton(1));
     QCOMPARE(form.Frame1()->title(), QStringLiteral("Choose the valid letter"));
     QCOMPARE(form.Frame2()->title(), QStringLiteral("Last Question Status"));
-    QCOMPARE(shell::backColor(&form), shell::buttonFaceColor());
-    QCOMPARE(shell::backColor(form.Frame1()), shell::buttonFaceColor());
+    QCOMPARE(testing::backColor(&form), shell::buttonFaceColor());
+    QCOMPARE(testing::backColor(form.Frame1()), shell::buttonFaceColor());
     QVERIFY(!form.pointer().mouseIcon()); // no cursor file, no message
     QVERIFY(t.errors.messages.isEmpty());
 }

@@ -82,7 +82,7 @@ void TestEndToEnd::closingMain_closesReview()
     shell::Form1 main(t.services(), windows);
     main.show();
     main.PushButton2()->click();
-    QPointer<review::Form4> review = windows.reviewWindow();
+    QPointer<review::Form4> review = testing::openWindowOf<review::Form4>();
     QVERIFY(review && review->isVisible());
     QCOMPARE(t.session.ReviewIndex, qint16(1));
     main.close();

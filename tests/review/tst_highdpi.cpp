@@ -26,7 +26,7 @@ void TestHighDpi::cellsDrawnAtScreenResolution()
     QCOMPARE(quiz.devicePixelRatioF(), ratio);
     QCOMPARE(quiz.size(), QSize(536, 420)); // logical size unchanged
     const int number = t.session.CurrentLetter[0].unicode() + 36;
-    const QPixmap shown = quiz.Picture1()->picture();
+    const QPixmap shown = quiz.Picture1()->pixmap();
     QCOMPARE(shown.devicePixelRatio(), ratio);
     const QImage expected = quiz::drawCellPicture(number, ratio);
     QCOMPARE(shown.toImage().convertToFormat(expected.format()), expected);
@@ -34,8 +34,8 @@ void TestHighDpi::cellsDrawnAtScreenResolution()
 
     t.session.ReviewIndex = 1;
     review::Form4 reviewWindow(t.services());
-    QCOMPARE(reviewWindow.Picture1()->picture().devicePixelRatio(), ratio);
-    QCOMPARE(reviewWindow.Picture1()->picture().size(),
+    QCOMPARE(reviewWindow.Picture1()->pixmap().devicePixelRatio(), ratio);
+    QCOMPARE(reviewWindow.Picture1()->pixmap().size(),
              QSize(qRound(143 * ratio), qRound(200 * ratio)));
     quiz.close();
 }

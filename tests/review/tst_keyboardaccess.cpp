@@ -307,7 +307,7 @@ void TestKeyboardAccess::wholeRun_keyboardAndDescriptionsAlone()
     QVERIFY(QTest::qWaitForWindowActive(&main));
     main.PushButton2()->setFocus();
     QTest::keyClick(main.PushButton2(), Qt::Key_Return);
-    review::Form4* reviewWindow = windows.reviewWindow();
+    review::Form4* reviewWindow = testing::openWindowOf<review::Form4>();
     QVERIFY(reviewWindow);
     QVERIFY(QTest::qWaitForWindowActive(reviewWindow));
     for (int i = 0; i < 3; ++i)

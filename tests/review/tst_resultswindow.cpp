@@ -81,8 +81,8 @@ void TestResultsWindow::summary()
              QStringLiteral("Number of Correct: %1").arg(right.size()));
     QCOMPARE(form.lblWrong()->caption(), QStringLiteral("Number of Wrong: %1").arg(wrong.size()));
     QCOMPARE(form.lblPercentage()->caption(), percentage);
-    QCOMPARE(form.ListView1()->itemTexts(), right);
-    QCOMPARE(form.ListView2()->itemTexts(), wrong);
+    QCOMPARE(testing::itemTexts(form.ListView1()), right);
+    QCOMPARE(testing::itemTexts(form.ListView2()), wrong);
     QVERIFY(t.errors.messages.isEmpty());
 }
 
@@ -119,7 +119,7 @@ void TestResultsWindow::noQuestions_reportsLine104AndFillsLists()
             QStringLiteral("in Dotwise2021/08/31.Form3.LoadResults at line 104")));
         QCOMPARE(form.lblPercentage()->caption(), QStringLiteral("Percentage:"));
         QCOMPARE(form.lblCorrect()->caption(), QStringLiteral("Number of Correct: 1"));
-        QCOMPARE(form.ListView1()->itemTexts(), QStringList{QStringLiteral("A")});
+        QCOMPARE(testing::itemTexts(form.ListView1()), QStringList{QStringLiteral("A")});
     }
 }
 

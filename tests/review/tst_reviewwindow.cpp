@@ -46,10 +46,10 @@ void TestReviewWindow::opening_showsA()
     t.session.ReviewIndex = 1;
     Form4 form(t.services());
     QCOMPARE(form.Label2()->caption(), QStringLiteral("A"));
-    QCOMPARE(form.Picture1()->picture().size(), QSize(143, 200));
-    QCOMPARE(form.Picture1()->picture().toImage(), pictureOf(101));
-    QCOMPARE(shell::backColor(form.Label2()), QColor(Qt::white));
-    QCOMPARE(shell::backColor(form.Label1()), shell::buttonFaceColor());
+    QCOMPARE(form.Picture1()->pixmap().size(), QSize(143, 200));
+    QCOMPARE(form.Picture1()->pixmap().toImage(), pictureOf(101));
+    QCOMPARE(testing::backColor(form.Label2()), QColor(Qt::white));
+    QCOMPARE(testing::backColor(form.Label1()), shell::buttonFaceColor());
     QCOMPARE(form.windowTitle(), QStringLiteral("Dotwise"));
     QVERIFY(t.errors.messages.isEmpty());
 }
@@ -77,7 +77,7 @@ void TestReviewWindow::next()
     for (int i = 0; i < presses; ++i)
         QTest::mouseClick(form.PushButton1(), Qt::LeftButton);
     QCOMPARE(form.Label2()->caption(), letter);
-    QCOMPARE(form.Picture1()->picture().size(), size);
+    QCOMPARE(form.Picture1()->pixmap().size(), size);
     QCOMPARE(int(t.session.ReviewIndex), letter[0].unicode() - 64);
 }
 
@@ -90,7 +90,7 @@ void TestReviewWindow::lettersAndPicturesAgree()
         form.PushButton1_Click();
         QVERIFY(t.session.ReviewIndex >= 1 && t.session.ReviewIndex <= 26);
         const int code = form.Label2()->caption()[0].unicode();
-        QCOMPARE(form.Picture1()->picture().toImage(), pictureOf(code + 36));
+        QCOMPARE(form.Picture1()->pixmap().toImage(), pictureOf(code + 36));
     }
 }
 
@@ -107,7 +107,7 @@ void TestReviewWindow::failingPicture_letterStillAdvances()
     fail = true;
     form.PushButton1_Click();
     QCOMPARE(form.Label2()->caption(), QStringLiteral("B"));
-    QCOMPARE(form.Picture1()->picture().toImage(), pictureOf(101));
+    QCOMPARE(form.Picture1()->pixmap().toImage(), pictureOf(101));
     QCOMPARE(t.errors.messages.size(), 1);
     QVERIFY(t.errors.messages[0].contains(QStringLiteral("Form4.PushButton1_Click at line 104")));
 }
@@ -134,7 +134,7 @@ void TestReviewWindow::host_reopensOnAAfterClose()
     AppWindows windows(t.services(), sound);
     t.session.ReviewIndex = 1;
     windows.showReview();
-    QPointer<Form4> first = windows.reviewWindow();
+    QPointer<Form4> first = testing::openWindowOf<review::Form4>();
     QVERIFY(first && first->isVisible());
     QVERIFY(first->parentWidget() == nullptr); // no owner
     for (int i = 0; i < 10; ++i)
@@ -144,11 +144,11 @@ void TestReviewWindow::host_reopensOnAAfterClose()
     QTRY_VERIFY(first.isNull()); // released on close
     t.session.ReviewIndex = 1;
     windows.showReview();
-    QCOMPARE(windows.reviewWindow()->Label2()->caption(), QStringLiteral("A"));
-    windows.reviewWindow()->PushButton1_Click();
-    QCOMPARE(windows.reviewWindow()->Label2()->caption(), QStringLiteral("B"));
+    QCOMPARE(testing::openWindowOf<review::Form4>()->Label2()->caption(), QStringLiteral("A"));
+    testing::openWindowOf<review::Form4>()->PushButton1_Click();
+    QCOMPARE(testing::openWindowOf<review::Form4>()->Label2()->caption(), QStringLiteral("B"));
     windows.closeAll();
-    QVERIFY(!windows.reviewWindow());
+    QVERIFY(!testing::openWindowOf<review::Form4>());
 }
 
 void TestReviewWindow::host_secondPressOnlyBringsForward()
@@ -158,12 +158,12 @@ void TestReviewWindow::host_secondPressOnlyBringsForward()
     AppWindows windows(t.services(), sound);
     t.session.ReviewIndex = 1;
     windows.showReview();
-    Form4* window = windows.reviewWindow();
+    Form4* window = testing::openWindowOf<review::Form4>();
     for (int i = 0; i < 10; ++i)
         window->PushButton1_Click();
     t.session.ReviewIndex = 1;
     windows.showReview();
-    QCOMPARE(windows.reviewWindow(), window); // not loaded again
+    QCOMPARE(testing::openWindowOf<review::Form4>(), window); // not loaded again
     QCOMPARE(window->Label2()->caption(), QStringLiteral("K"));
     window->PushButton1_Click();
     QCOMPARE(window->Label2()->caption(), QStringLiteral("B"));

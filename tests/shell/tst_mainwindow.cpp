@@ -319,8 +319,8 @@ void TestMainWindow::skin_absentKeepsWhite()
     auto skin = std::make_unique<RecordingSkin>();
     RecordingSkin* calls = skin.get();
     Form1 form(t.services(), host, std::move(skin));
-    QCOMPARE(backColor(&form), QColor(Qt::white));
-    QCOMPARE(backColor(form.Frame1()), QColor(Qt::white));
+    QCOMPARE(testing::backColor(&form), QColor(Qt::white));
+    QCOMPARE(testing::backColor(form.Frame1()), QColor(Qt::white));
     QVERIFY(calls->calls.isEmpty());
 }
 
@@ -332,9 +332,9 @@ void TestMainWindow::skin_presentColoursAndCallsInOrder()
     auto skin = std::make_unique<RecordingSkin>();
     RecordingSkin* calls = skin.get();
     Form1 form(t.services(), host, std::move(skin));
-    QCOMPARE(backColor(&form), buttonFaceColor());
-    QCOMPARE(backColor(form.Frame1()), buttonFaceColor());
-    QCOMPARE(backColor(form.Frame2()), buttonFaceColor());
+    QCOMPARE(testing::backColor(&form), buttonFaceColor());
+    QCOMPARE(testing::backColor(form.Frame1()), buttonFaceColor());
+    QCOMPARE(testing::backColor(form.Frame2()), buttonFaceColor());
     QCOMPARE(calls->calls,
              (QStringList{"load o.cjs []", "options 5", "children 1", "dialogs 1", "apply Form1"}));
     QVERIFY(t.errors.messages.isEmpty());

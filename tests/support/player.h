@@ -2,6 +2,7 @@
 
 #include "quiz/quizwindow.h"
 #include "review/resultswindow.h"
+#include "support/testsupport.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -46,8 +47,9 @@ private:
             quiz->PushButton(k)->click();
         } else if (auto* results = qobject_cast<review::Form3*>(modal)) {
             summary = {results->lblCorrect()->caption(), results->lblWrong()->caption(),
-                       results->lblPercentage()->caption(), results->ListView1()->itemTexts(),
-                       results->ListView2()->itemTexts()};
+                       results->lblPercentage()->caption(),
+                       testing::itemTexts(results->ListView1()),
+                       testing::itemTexts(results->ListView2())};
             results->PushButton1()->click();
         } else if (modal) {
             modal->close(); // an unexpected box: never hang

@@ -58,6 +58,24 @@ QWidgetList openWindows()
     return open;
 }
 
+QColor backColor(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::Window);
+}
+
+QColor foreColor(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+QStringList itemTexts(const QTreeWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        texts << list->topLevelItem(i)->text(0);
+    return texts;
+}
+
 QString dataDirectory()
 {
     return qEnvironmentVariable("DOTWISE_DATA_DIR");

@@ -2,10 +2,12 @@
 
 #include "shell/services.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QWidgetList>
 
 #include <deque>
@@ -119,8 +121,23 @@ void scriptQuestion(TestServices& t, int position, char asked, const QByteArray&
 // A mouse move with no button held, at a point of the widget.
 void moveMouseOver(QWidget* widget, QPoint at = QPoint(3, 3));
 
+// The shown top-level window of a class, if there is one.
+template <typename Window> Window* openWindowOf()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(w); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
 // Top-level widgets still open (tests must leave none behind).
 QWidgetList openWindows();
+
+// What a control shows: its ground and ink, a list's rows.
+QColor backColor(const QWidget* widget);
+QColor foreColor(const QWidget* widget);
+QStringList itemTexts(const QTreeWidget* list);
 
 // The folder of the installation data in the source tree.
 QString dataDirectory();
