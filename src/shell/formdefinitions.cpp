@@ -190,9 +190,10 @@ FormControls buildForm(const FormDef& definition, QWidget* window)
             tabOrder.emplace_back(def.tabIndex, control);
         controls.add(QString::fromLatin1(def.name), control);
     }
-    // Labels lie beneath pictures and buttons.
-    for (QWidget* label : labels)
-        label->lower();
+    // Labels lie beneath pictures and buttons. Lowered last first, so they
+    // keep their order among the children, which assistive tools read.
+    for (auto label = labels.rbegin(); label != labels.rend(); ++label)
+        (*label)->lower();
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)

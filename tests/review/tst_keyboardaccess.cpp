@@ -250,6 +250,12 @@ void TestKeyboardAccess::results_readable()
              QStringLiteral("Number of Correct: 2"));
     QCOMPARE(accessibleText(form.lblPercentage(), QAccessible::Name),
              QStringLiteral("Percentage: 50%"));
+    // Assistive tools walk the summary in its order on screen.
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(form.Frame1());
+    QStringList walked;
+    for (int i = 0; i < frame->childCount(); ++i)
+        walked << frame->child(i)->text(QAccessible::Name);
+    QCOMPARE(walked, (QStringList{"Number of Correct: 2", "Number of Wrong: 1", "Percentage: 50%"}));
     QCOMPARE(accessibleText(form.ListView1(), QAccessible::Name), QStringLiteral("Correct Words"));
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form.ListView1());
     QVERIFY(list && list->tableInterface());
