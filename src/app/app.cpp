@@ -6,10 +6,8 @@
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QWindow>
-
-#include <cstdio>
-#include <cstring>
 
 namespace app {
 
@@ -40,19 +38,55 @@ void AppWindows::attachToOwner(QWidget* window) const
     window->windowHandle()->setTransientParent(m_owner->windowHandle());
 }
 
+namespace {
+
+// A question that has ended stays on the screen, beneath the window that
+// follows it, until that one is shown. Hidden at once, it would leave the
+// main window active for that moment (the window system hands it the
+// focus), and a screen reader would speak the main window between two
+// questions.
+class EndingQuestion final : public quiz::Form2 {
+public:
+    using quiz::Form2::Form2;
+    ~EndingQuestion() override { m_stayUp = false; }
+
+    void setVisible(bool visible) override
+    {
+        if (!visible && m_stayUp && isVisible())
+            return;
+        quiz::Form2::setVisible(visible);
+    }
+
+private:
+    bool m_stayUp = true;
+};
+
+} // namespace
+
+void AppWindows::runModal(QDialog& window)
+{
+    attachToOwner(&window);
+    window.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
+    window.show();
+    m_endedQuestion.reset();
+    loop.exec(QEventLoop::DialogExec);
+}
+
 void AppWindows::showQuiz()
 {
-    // Each question is a window of its own, gone when it returns.
-    quiz::Form2 window(m_services, m_sound);
-    attachToOwner(&window);
-    window.exec();
+    // Each question is a window of its own, loaded afresh; it goes once
+    // the next window is up.
+    auto window = std::make_unique<EndingQuestion>(m_services, m_sound);
+    runModal(*window);
+    m_endedQuestion = std::move(window);
 }
 
 void AppWindows::showResults(const QString& questionCountText)
 {
     review::Form3 window(m_services, questionCountText);
-    attachToOwner(&window);
-    window.exec();
+    runModal(window);
 }
 
 void AppWindows::showReview()
@@ -70,39 +104,12 @@ void AppWindows::showReview()
 
 void AppWindows::closeAll()
 {
+    m_endedQuestion.reset();
     delete m_review.data();
 }
 
-namespace {
-
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-QtMessageHandler nextHandler = nullptr;
-
-// Qt 6.8 warns each time a screen reader asks for a window that was closed
-// and destroyed, and that it sends no window:destroy event, which is why
-// Orca 48 keeps asking. Neither is a fault of the program; anything else
-// passes on.
-void dropStaleAccessibleQueries(QtMsgType type, const QMessageLogContext& context,
-                                const QString& message)
-{
-    if (context.category && std::strcmp(context.category, "qt.accessibility.atspi") == 0 &&
-        (message.startsWith(u"Could not find accessible on path") ||
-         message.startsWith(u"Subscription string not handled")))
-        return;
-    if (nextHandler)
-        nextHandler(type, context, message);
-    else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-#endif
-
-} // namespace
-
 int run(int argc, char* argv[])
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    nextHandler = qInstallMessageHandler(&dropStaleAccessibleQueries);
-#endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dotwise"));
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));

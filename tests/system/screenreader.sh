@@ -72,6 +72,16 @@ once() {
     exit 1
 }
 press() { mark=\$(spoken | wc -l); xdotool key "\$1"; }
+# Between an answer and the window that follows it, the main window is
+# neither activated nor focused.
+nothing_of_the_main_window() {
+    sleep 0.5
+    if heard | grep -E '^Dotwise\.?\$|Start Test|How many questions|Review Braille Letters'; then
+        echo "the main window was heard between an answer and the next window:"
+        heard | sed 's/^/  /'
+        exit 1
+    fi
+}
 
 openbox >/dev/null 2>&1 &
 /usr/bin/python3 "$here/orca_linebuffered.py" "\$log" >/dev/null 2>&1 &
@@ -88,14 +98,19 @@ hear '^[A-Z] (push )?button'
 once 'dots [1-6 ]+\. Waiting for answer'
 press 1
 hear '^Dotwise, dots [1-6 ]+\. (Correct with [A-Z]|Wrong\. Correct answer was [A-Z]),? dialog\.?\$'
+hear '^[A-Z] (push )?button'
+once 'dots [1-6 ]+\. (Correct with|Wrong\. Correct answer was)'
+nothing_of_the_main_window
 press 2
 hear 'Number of Correct: [0-2]\. Number of Wrong: [0-2]\. Percentage: (0|50|100)%'
 hear 'Summary Result'
 once 'Number of Correct'
+nothing_of_the_main_window
 results=\$mark
 press Escape; hear 'Start Test (push )?button'
 press Tab; hear 'Review Braille Letters (push )?button'
 press Return; hear '^A, dots 1( label| Tab moves to Next)?\.?\$'
+once 'A, dots 1'
 press n; hear '^B, dots 1 2( label| Tab moves to Next)?\.?\$'
 once 'B, dots 1 2'
 press Tab; hear '^B, dots 1 2'
@@ -111,8 +126,13 @@ if spoken | tail -n +\$((results - 1)) | grep -E "^Text1?\.?\$|Text1"; then
 fi
 echo "heard:"
 spoken | sed 's/^/  /'
-if grep -i 'accessib' "$work/program.err"; then
-    echo "the program reported accessibility errors"
+# The program writes nothing but what Qt is known to say harmlessly while a
+# screen reader talks to it.
+grep -v '^#' "$here/harmless-qt-messages.txt" >"$work/harmless"
+status=0
+grep -v -E -f "$work/harmless" "$work/program.err" || status=\$?
+if [ "\$status" -ne 1 ]; then
+    echo "the program wrote the lines above"
     exit 1
 fi
 SESSION
