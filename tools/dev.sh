@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Set up a Debian 12 or 13 machine, build, and then run the program or its
+# Set up a Debian 12, 13 or testing machine, build, and then run the program or its
 # tests. Package names are those of the release the machine runs.
 #   tools/dev.sh run      installs what running needs, builds, starts Dotwise
 #   tools/dev.sh test     installs what the tests need, builds, runs every test
@@ -68,6 +68,28 @@ if [ "$mode" = test ] || [ "$mode" = windows ]; then
         nsis xvfb xauth xdotool unzip python3-pefile)
 fi
 
+# A dated mirror may serve a Release file past its Valid-Until date (Debian
+# testing's, on a snapshot); apt refuses it, and only then is the update
+# made again without that check.
+apt_update() {
+    local log
+    log=$(mktemp)
+    if as_root apt-get update >"$log" 2>&1; then
+        rm -f "$log"
+        return 0
+    fi
+    if grep -q 'is expired\|is no longer valid' "$log"; then
+        echo "The mirror's Release file is past its Valid-Until date: updating without that check"
+        rm -f "$log"
+        step as_root apt-get -o Acquire::Check-Valid-Until=false update
+        return 0
+    fi
+    cat "$log" >&2
+    rm -f "$log"
+    echo "failed: apt-get update" >&2
+    exit 1
+}
+
 # Installs those of the named packages that are missing.
 install_missing() {
     local missing=() p
@@ -77,7 +99,7 @@ install_missing() {
     done
     [ ${#missing[@]} -gt 0 ] || return 0
     echo "Installing: ${missing[*]}"
-    step as_root apt-get update
+    apt_update
     step as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
         "${missing[@]}"
 }

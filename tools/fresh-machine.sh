@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
-# The README on brand-new Debian 12 and 13 machines: for each release a
+# The README on brand-new Debian 12, 13 and testing machines: for each release a
 # minimal root is made from the machine's own mirror, this commit is cloned
 # into it and the README's run command must show the "Dotwise" window;
 # `dev.sh package` builds the .deb there, and for a release other than the
 # machine's `dev.sh check` runs the ordinary suites there (Orca, Weston and
 # all). A second new root of the release installs that .deb with apt and
 # the installed program must show its window too.
-#   tools/fresh-machine.sh [CODENAME ...]     default: bookworm trixie
+#   tools/fresh-machine.sh [CODENAME ...]     default: bookworm trixie forky
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || { echo "fresh-machine.sh makes chroots: run it as root" >&2; exit 1; }
 source=$PWD
 . tools/debian.sh
 releases=("$@")
-[ $# -gt 0 ] || releases=(bookworm trixie)
+[ $# -gt 0 ] || releases=(bookworm trixie forky)
 mirror=$(debian_mirror)
 work=$(mktemp -d /var/tmp/dotwise-fresh-XXXXXX)
 roots=()
@@ -50,16 +50,35 @@ display=$((200 + $$ % 50))
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 export DISPLAY=:$display
 
-# A new minimal root of a release. Its apt source is as a fresh install of
-# that release has it: deb822 on Debian 12, one line (mmdebstrap's) later.
+# A new minimal root of a release, unpacked from one minbase image made per
+# release (both roots of a release start from it). Its apt source is as a
+# fresh install of that release has it: deb822 on Debian 12, one line
+# (mmdebstrap's) later. A dated mirror may serve a Release file past its
+# Valid-Until date (testing's): only then is the image made without that
+# check, and the root is left without it, as the README's commands find
+# such a machine.
 new_root() {
-    local release=$1 root=$work/$2
+    local release=$1 root=$work/$2 image=$work/$1.tar
     echo "== a new $release root ($2) from $mirror"
-    mmdebstrap --quiet --variant=minbase "$release" "$root" "$mirror" >"$work/$2.log" 2>&1 || {
-        cat "$work/$2.log"
-        return 1
-    }
+    if [ ! -f "$image" ]; then
+        if ! mmdebstrap --quiet --variant=minbase "$release" "$image" "$mirror" \
+            >"$work/$release.log" 2>&1; then
+            grep -q 'is expired\|is no longer valid' "$work/$release.log" || {
+                cat "$work/$release.log"
+                return 1
+            }
+            echo "its Release file is past its Valid-Until date: made without that check"
+            mmdebstrap --quiet --variant=minbase --aptopt='Acquire::Check-Valid-Until "false"' \
+                --customize-hook='rm "$1/etc/apt/apt.conf.d/99mmdebstrap"' \
+                "$release" "$image" "$mirror" >"$work/$release.log" 2>&1 || {
+                cat "$work/$release.log"
+                return 1
+            }
+        fi
+    fi
+    mkdir "$root"
     roots+=("$root")
+    tar -C "$root" -xf "$image"
     if [ "$release" = bookworm ]; then
         rm "$root/etc/apt/sources.list"
         printf 'Types: deb\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
@@ -121,13 +140,15 @@ check_release() {
     new_root "$release" "$second"
     cp "$deb" "$work/$second/root/"
     echo "== apt-get install ./$(basename "$deb")"
-    in_root "$work/$second" bash -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
+    in_root "$work/$second" bash -c "{ apt-get update -qq || \
+        apt-get update -qq -o Acquire::Check-Valid-Until=false; } && DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -qq /root/$(basename "$deb")" >"$work/$release-install.log" 2>&1 ||
         { tail -40 "$work/$release-install.log"; return 1; }
     in_root "$work/$second" dotwise >"$work/$release-installed.log" 2>&1 &
     wait_window "installed package" $! 60 || { tail -20 "$work/$release-installed.log"; return 1; }
-    # Done with this release: its roots go before the next is made.
+    # Done with this release: its roots and image go before the next is made.
     cleanup_roots
+    rm -f "$work/$release.tar"
 }
 
 for release in "${releases[@]}"; do

@@ -6,7 +6,7 @@
 #include "shell/mainwindow.h"
 
 #include <QApplication>
-#include <QEventLoop>
+#include <QTimer>
 #include <QWindow>
 
 namespace app {
@@ -38,55 +38,34 @@ void AppWindows::attachToOwner(QWidget* window) const
     window->windowHandle()->setTransientParent(m_owner->windowHandle());
 }
 
-namespace {
-
-// A question that has ended stays on the screen, beneath the window that
-// follows it, until that one is shown. Hidden at once, it would leave the
-// main window active for that moment (the window system hands it the
-// focus), and a screen reader would speak the main window between two
-// questions.
-class EndingQuestion final : public quiz::Form2 {
-public:
-    using quiz::Form2::Form2;
-    ~EndingQuestion() override { m_stayUp = false; }
-
-    void setVisible(bool visible) override
-    {
-        if (!visible && m_stayUp && isVisible())
-            return;
-        quiz::Form2::setVisible(visible);
-    }
-
-private:
-    bool m_stayUp = true;
-};
-
-} // namespace
-
-void AppWindows::runModal(QDialog& window)
+// While a test runs the main window takes no focus: when a question
+// closes, the window manager would otherwise hand the focus to it until
+// the next question is up, and a screen reader would speak it in between.
+// It is blocked by the question meanwhile anyway.
+void AppWindows::setOwnerTakesFocus(bool takes) const
 {
-    attachToOwner(&window);
-    window.setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
-    window.show();
-    m_endedQuestion.reset();
-    loop.exec(QEventLoop::DialogExec);
+    if (m_owner && m_owner->windowHandle())
+        m_owner->windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, !takes);
 }
 
 void AppWindows::showQuiz()
 {
-    // Each question is a window of its own, loaded afresh; it goes once
-    // the next window is up.
-    auto window = std::make_unique<EndingQuestion>(m_services, m_sound);
-    runModal(*window);
-    m_endedQuestion = std::move(window);
+    // Each question is a window of its own, gone when it returns.
+    quiz::Form2 window(m_services, m_sound);
+    attachToOwner(&window);
+    setOwnerTakesFocus(false);
+    window.exec();
 }
 
 void AppWindows::showResults(const QString& questionCountText)
 {
     review::Form3 window(m_services, questionCountText);
-    runModal(window);
+    attachToOwner(&window);
+    // Once the summary is up, the main window may have the focus again:
+    // it gets it back when the summary closes.
+    QTimer::singleShot(0, &window, [this] { setOwnerTakesFocus(true); });
+    window.exec();
+    setOwnerTakesFocus(true);
 }
 
 void AppWindows::showReview()
@@ -104,7 +83,6 @@ void AppWindows::showReview()
 
 void AppWindows::closeAll()
 {
-    m_endedQuestion.reset();
     delete m_review.data();
 }
 

@@ -4,10 +4,7 @@
 #include "review/reviewwindow.h"
 #include "shell/services.h"
 
-#include <QDialog>
 #include <QPointer>
-
-#include <memory>
 
 // Where the program is put together: the real windows behind the main
 // window's driver, and the real services they are given.
@@ -29,12 +26,10 @@ public:
 
 private:
     void attachToOwner(QWidget* window) const;
-    // Shows a modal window and returns when it has ended.
-    void runModal(QDialog& window);
+    void setOwnerTakesFocus(bool takes) const;
 
     shell::Services m_services;
     quiz::SoundPlayer& m_sound;
-    std::unique_ptr<QDialog> m_endedQuestion;
     QPointer<review::Form4> m_review;
     QPointer<QWidget> m_owner;
 };
