@@ -65,7 +65,7 @@ if [ "$mode" = test ] || [ "$mode" = windows ]; then
     # NSIS for the installer; pefile reads what the Windows files say of
     # themselves.
     packages+=(qt6-base-dev-tools dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
-        nsis xvfb xauth xdotool unzip python3-pefile)
+        nsis xvfb xauth xdotool x11-utils unzip python3-pefile)
 fi
 
 # A dated mirror may serve a Release file past its Valid-Until date (Debian

@@ -1,5 +1,7 @@
 #include "app.h"
 
+#include "taskbar.h"
+
 #include "quiz/quizwindow.h"
 #include "review/resultswindow.h"
 #include "shell/accessibility.h"
@@ -28,7 +30,8 @@ void AppWindows::setOwner(QWidget* owner)
 // A modal window belongs to the window it blocks, so the window system
 // keeps it above that one and groups them: WM_TRANSIENT_FOR on X11 (which
 // Qt sets only for dialogs), xdg_toplevel.set_parent on Wayland, the owner
-// window on Windows. Its own position, centred on the screen, stays.
+// window on Windows, where it keeps its own taskbar button all the same.
+// Its own position, centred on the screen, stays.
 void AppWindows::attachToOwner(QWidget* window) const
 {
     if (!m_owner || !m_owner->windowHandle())
@@ -36,6 +39,7 @@ void AppWindows::attachToOwner(QWidget* window) const
     window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     window->winId();
     window->windowHandle()->setTransientParent(m_owner->windowHandle());
+    keepTaskbarButton(window);
 }
 
 // While a test runs the main window takes no focus: when a question

@@ -7,7 +7,8 @@
 # - the program, installer and uninstaller say what they are;
 # - installing again, for everyone, removes the first copy and its entry;
 # - uninstalling leaves nothing but the user's setting, unless asked;
-# - the zip unpacks into one folder and the program runs from there.
+# - the zip unpacks into one folder and the program runs from there; its
+#   question is owned by the main window and has its own taskbar button.
 #   installer.sh <Dotwise-VERSION-win64.exe> VERSION
 set -euo pipefail
 installer=$(readlink -f "$1")
@@ -121,8 +122,27 @@ echo "uninstalled with /RemoveSettings: the setting is gone too"
 
 unzip -q "$zip" -d "$work/unzipped"
 [ "$(ls "$work/unzipped")" = "Dotwise-$version" ] || fail "the zip holds more than one folder"
-shows_window /unix "$work/unzipped/Dotwise-$version/dotwise.exe"
+wine start /unix "$work/unzipped/Dotwise-$version/dotwise.exe" &
+main=$(bash "$here/../support/wait-window.sh" 30) || fail "the program from the zip shows no window"
 echo "the zip unpacks into Dotwise-$version and runs from there"
+# A question belongs to the main window and has a taskbar button of its
+# own: Wine marks a window the taskbar leaves out _NET_WM_STATE_SKIP_TASKBAR.
+xdotool key --delay 200 Tab Return
+question=""
+for _ in $(seq 1 100); do
+    for w in $(xdotool search --onlyvisible --name '^Dotwise$' 2>/dev/null); do
+        xdotool getwindowgeometry "$w" | grep -q 'Geometry: 536x420' && question=$w
+    done
+    [ -n "$question" ] && break
+    sleep 0.1
+done
+[ -n "$question" ] || fail "Tab and Enter on the main window showed no question"
+xprop -id "$question" WM_TRANSIENT_FOR | grep -q 'window id' || fail "the question has no owner"
+! xprop -id "$question" _NET_WM_STATE | grep -q SKIP_TASKBAR ||
+    fail "the question has no taskbar button of its own"
+wineserver -k || true
+wineserver -w
+echo "a question: owned by the main window, with a taskbar button of its own"
 INNER
 export installer version zip work here wine_tmp
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh"
