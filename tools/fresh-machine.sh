@@ -61,17 +61,18 @@ new_root() {
     local release=$1 root=$work/$2 image=$work/$1.tar
     echo "== a new $release root ($2) from $mirror"
     if [ ! -f "$image" ]; then
-        if ! mmdebstrap --quiet --variant=minbase "$release" "$image" "$mirror" \
+        # Not quiet: apt's own reason for a failure is in the log then.
+        if ! mmdebstrap --variant=minbase "$release" "$image" "$mirror" \
             >"$work/$release.log" 2>&1; then
             grep -q 'is expired\|is no longer valid' "$work/$release.log" || {
-                cat "$work/$release.log"
+                tail -20 "$work/$release.log"
                 return 1
             }
             echo "its Release file is past its Valid-Until date: made without that check"
-            mmdebstrap --quiet --variant=minbase --aptopt='Acquire::Check-Valid-Until "false"' \
+            mmdebstrap --variant=minbase --aptopt='Acquire::Check-Valid-Until "false"' \
                 --customize-hook='rm "$1/etc/apt/apt.conf.d/99mmdebstrap"' \
                 "$release" "$image" "$mirror" >"$work/$release.log" 2>&1 || {
-                cat "$work/$release.log"
+                tail -20 "$work/$release.log"
                 return 1
             }
         fi
