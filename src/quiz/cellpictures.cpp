@@ -3,6 +3,7 @@
 #include "shell/controls.h"
 #include "shell/runtime.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QWidget>
 
@@ -50,7 +51,8 @@ QImage drawCellPicture(int pictureNumber, qreal devicePixelRatio)
     if (pictureNumber < firstPicture || pictureNumber > lastPicture)
         throw shell::RuntimeError(
             shell::ErrorNumber::ResourceNotFound,
-            QStringLiteral("Resource with identifier '%1' not found").arg(pictureNumber));
+            QCoreApplication::translate("quiz", "Resource with identifier '%1' not found")
+                .arg(pictureNumber));
     const CellGeometry& g = geometryFor(pictureNumber);
     const std::bitset<6> dots = raisedDots(QChar(pictureNumber - pictureOffset));
 
@@ -87,12 +89,15 @@ QImage drawCellPicture(int pictureNumber, qreal devicePixelRatio)
 QString cellDescription(int pictureNumber)
 {
     const std::bitset<6> dots = raisedDots(QChar(pictureNumber - pictureOffset));
-    QString text = QStringLiteral("dots");
+    QStringList raised;
     for (std::size_t dot = 0; dot < dots.size(); ++dot) {
         if (dots.test(dot))
-            text += u' ' + QString::number(dot + 1);
+            raised.append(QString::number(dot + 1));
     }
-    return text;
+    //: A cell's raised dots as a screen reader speaks them; %1 is their
+    //: numbers, e.g. "1 2 4". Singular and plural by how many there are.
+    return QCoreApplication::translate("quiz", "dots %1", nullptr, int(raised.size()))
+        .arg(raised.join(u' '));
 }
 
 QPixmap LoadCellPicture(int pictureNumber, qreal devicePixelRatio)

@@ -36,7 +36,7 @@ Form2::Form2(const shell::Services& services, SoundPlayer& sound, PictureLoader 
     }
     shell::addPointerHandler(m_frame1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_frame2, m_pointer, shell::MousePointer::Default);
-    m_picture1->setAccessibleName(QStringLiteral("Braille cell"));
+    m_picture1->setAccessibleName(tr("Braille cell"));
 
     Form_Load();
     // A listener hears the question as the window opens: the dots, then
@@ -157,7 +157,10 @@ void Form2::PushButton_Click(int k) noexcept
     ErrorReport e(tags[std::size_t(k - 1)], m_services.errors);
     shell::PushButton* button = PushButton(k);
     if (e.when(100, [&] { return m_answerButtonIndex == k - 1; })) {
-        e.run(102, [&] { s.LastStatusText = QStringLiteral("Correct with ") + button->caption(); });
+        e.run(102, [&] {
+            //: The status line after a right answer; %1 is the letter chosen.
+            s.LastStatusText = tr("Correct with %1").arg(button->caption());
+        });
         e.run(104, [&] { s.CorrectCount = shell::checkedAdd(s.CorrectCount, 1); });
         e.run(106, [&] { s.CorrectLetters.append(button->caption()); });
         e.run(108, [&] {
@@ -168,7 +171,8 @@ void Form2::PushButton_Click(int k) noexcept
               [&] { s.LastStatusColor = QString::number(shell::packedColor(QColor(0, 100, 0))); });
     } else {
         e.run(112, [&] {
-            s.LastStatusText = QStringLiteral("Wrong. Correct answer was ") + s.CurrentLetter;
+            //: The status line after a wrong answer; %1 is the right letter.
+            s.LastStatusText = tr("Wrong. Correct answer was %1").arg(s.CurrentLetter);
         });
         e.run(114, [&] { s.WrongCount = shell::checkedAdd(s.WrongCount, 1); });
         e.run(116, [&] { s.WrongLetters.append(button->caption()); });

@@ -55,20 +55,33 @@ Form3::Form3(const shell::Services& services, QString questionCountText, QWidget
     }
     shell::addPointerHandler(m_frame1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_pushButton1, m_pointer, shell::MousePointer::Custom);
-    m_listView1->setAccessibleName(QStringLiteral("Correct Words"));
-    m_listView2->setAccessibleName(QStringLiteral("Wrong Words"));
+    m_listView1->setAccessibleName(correctHeader());
+    m_listView2->setAccessibleName(wrongHeader());
 
     Form_Load();
     // Heard as the window opens; the lists follow by Tab.
     shell::setSpokenContent(this, m_lblCorrect->caption() + QStringLiteral(". ") +
                                       m_lblWrong->caption() + QStringLiteral(". ") +
                                       m_lblPercentage->caption());
-    shell::presentAsFocusHolder(m_text1, QStringLiteral("Summary Result"),
-                                QStringLiteral("Tab moves to Close Window"));
+    //: A hint a screen reader speaks; %1 is the button's text.
+    shell::presentAsFocusHolder(m_text1, m_frame1->title(),
+                                tr("Tab moves to %1").arg(m_pushButton1->caption()));
     shell::centreOnScreen(this);
 }
 
 Form3::~Form3() = default;
+
+QString Form3::correctHeader()
+{
+    //: The letters answered right: a list's header and name
+    return tr("Correct Words");
+}
+
+QString Form3::wrongHeader()
+{
+    //: The letters answered wrongly: a list's header and name
+    return tr("Wrong Words");
+}
 
 void Form3::Form_Load() noexcept
 {
@@ -76,9 +89,9 @@ void Form3::Form_Load() noexcept
     shell::setCaptionAndIcon(e, 100, this);
     e.run(102, [&] { shell::SetBackColors(this); });
     shell::loadHandCursor(e, 104, 106, m_pointer, m_services.appDirectory);
-    e.run(108, [&] { m_listView1->addColumnHeader(QStringLiteral("Correct Words")); });
+    e.run(108, [&] { m_listView1->addColumnHeader(correctHeader()); });
     e.run(110, [&] { m_listView1->setColumnWidthTwips(0, 3300); });
-    e.run(112, [&] { m_listView2->addColumnHeader(QStringLiteral("Wrong Words")); });
+    e.run(112, [&] { m_listView2->addColumnHeader(wrongHeader()); });
     e.run(114, [&] { m_listView2->setColumnWidthTwips(0, 3300); });
     e.run(116, [&] { LoadResults(); });
 }
@@ -88,18 +101,14 @@ void Form3::LoadResults() noexcept
     const shell::QuizSession& s = m_services.session;
     const QLocale& locale = m_services.locale;
     ErrorReport e(Procedure::Form3_LoadResults, m_services.errors);
-    e.run(100, [&] {
-        m_lblCorrect->setCaption(QStringLiteral("Number of Correct: ") +
-                                 QString::number(s.CorrectCount));
-    });
-    e.run(102, [&] {
-        m_lblWrong->setCaption(QStringLiteral("Number of Wrong: ") + QString::number(s.WrongCount));
-    });
+    e.run(100, [&] { m_lblCorrect->setCaption(tr("Number of Correct: %1").arg(s.CorrectCount)); });
+    e.run(102, [&] { m_lblWrong->setCaption(tr("Number of Wrong: %1").arg(s.WrongCount)); });
     e.run(104, [&] {
         const qint16 questionCount = shell::toInt16(m_questionCountText, locale);
         const double percentage = percentageRight(s.CorrectCount, questionCount);
-        m_lblPercentage->setCaption(QStringLiteral("Percentage: ") +
-                                    shell::numberToText(percentage, locale) + QStringLiteral("%"));
+        //: %1 is the share of right answers, e.g. 87.5
+        m_lblPercentage->setCaption(
+            tr("Percentage: %1%").arg(shell::numberToText(percentage, locale)));
     });
     for (const QString& letter : s.CorrectLetters)
         e.run(108, [&] { m_listView1->addItem(letter); });

@@ -42,6 +42,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static QString correctHeader();
+    static QString wrongHeader();
     void Form_Load() noexcept;
     void LoadResults() noexcept;
 

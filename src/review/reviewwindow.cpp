@@ -29,14 +29,16 @@ Form4::Form4(const shell::Services& services, quiz::PictureLoader loadPicture, Q
     shell::addPointerHandler(m_label1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_picture1, m_pointer, shell::MousePointer::Default);
     shell::addPointerHandler(m_pushButton1, m_pointer, shell::MousePointer::Custom);
-    m_picture1->setAccessibleName(QStringLiteral("Braille cell"));
+    m_picture1->setAccessibleName(tr("Braille cell"));
     // Right arrow and N press Next, wherever the focus is in the window.
     for (QWidget* watched : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_text1),
                              static_cast<QWidget*>(m_pushButton1)})
         watched->installEventFilter(this);
 
     Form_Load();
-    shell::presentAsFocusHolder(m_text1, QString(), QStringLiteral("Tab moves to Next"));
+    //: A hint a screen reader speaks; %1 is the button's text.
+    shell::presentAsFocusHolder(m_text1, QString(),
+                                tr("Tab moves to %1").arg(m_pushButton1->caption()));
     speakLetter();
     shell::centreOnScreen(this);
 }

@@ -2,6 +2,7 @@
 
 #include "runtime.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QtGlobal>
 
@@ -50,16 +51,18 @@ QString errorTag(Procedure procedure)
 
 QString errorMessage(const QString& description, Procedure procedure, int line)
 {
+    // The tag and its line are for support and stay as they are.
     return description + QStringLiteral("\r\n") + errorTag(procedure) + QStringLiteral("at line ") +
            QString::number(line) + QStringLiteral("\r\r") +
-           QStringLiteral("Please email screenshot of this message to ") +
-           QLatin1String(supportAddress);
+           QCoreApplication::translate("shell", "Please email screenshot of this message to %1")
+               .arg(QLatin1String(supportAddress));
 }
 
 void MessageBoxSink::report(const QString& message) noexcept
 {
     try {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), message,
+        QMessageBox box(QMessageBox::Warning,
+                        QCoreApplication::translate("shell", "Application Error"), message,
                         QMessageBox::Ok);
         box.exec();
     } catch (...) {
@@ -78,7 +81,7 @@ QString describeCurrentException() noexcept
     } catch (const std::exception& error) {
         return QString::fromLocal8Bit(error.what());
     } catch (...) {
-        return QStringLiteral("Application-defined or object-defined error");
+        return QCoreApplication::translate("shell", "Application-defined or object-defined error");
     }
 }
 

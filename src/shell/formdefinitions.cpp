@@ -1,11 +1,13 @@
 // The four windows as they are before their load procedures run.
-// Positions and sizes in twips (15 to a pixel at 96 dpi).
+// Positions and sizes in twips (15 to a pixel at 96 dpi). Texts are the
+// English source texts; each window's are translated in its class's context.
 
 #include "formdefinition.h"
 
 #include "appearance.h"
 #include "controls.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -28,49 +30,52 @@ using K = ControlKind;
 // clang-format off
 const std::array form1Controls{
     //         name            kind            container  left   top  width height tab  text
-    ControlDef{"Frame1",      K::Frame,       nullptr,   120,  120, 7800,  825,  2, "How many questions would you like to ask before ending?", WhiteBackground},
+    //: The count box's frame, and the box's name to a screen reader
+    ControlDef{"Frame1",      K::Frame,       nullptr,   120,  120, 7800,  825,  2, QT_TRANSLATE_NOOP("shell::Form1", "How many questions would you like to ask before ending?"), WhiteBackground},
     ControlDef{"Text1",       K::TextBox,     "Frame1",  240,  300, 7335,  345,  0, "20"},
-    ControlDef{"PushButton1", K::PushButton,  nullptr,   120, 1080, 7800,  405,  1, "Start Test"},
-    ControlDef{"Frame2",      K::Frame,       nullptr,   120, 1590, 7800,  885,  3, "Study First Before Taking Test", WhiteBackground},
-    ControlDef{"PushButton2", K::PushButton,  "Frame2",  240,  300, 7320,  405,  4, "Review Braille Letters"},
+    ControlDef{"PushButton1", K::PushButton,  nullptr,   120, 1080, 7800,  405,  1, QT_TRANSLATE_NOOP("shell::Form1", "Start Test")},
+    ControlDef{"Frame2",      K::Frame,       nullptr,   120, 1590, 7800,  885,  3, QT_TRANSLATE_NOOP("shell::Form1", "Study First Before Taking Test"), WhiteBackground},
+    ControlDef{"PushButton2", K::PushButton,  "Frame2",  240,  300, 7320,  405,  4, QT_TRANSLATE_NOOP("shell::Form1", "Review Braille Letters")},
 };
 
 const std::array form2Controls{
     ControlDef{"Label1",      K::Label,       nullptr,   120,  120, 7800, 3735,  5, "", FlatBorder | WindowColours},
     ControlDef{"Picture1",    K::PictureBox,  nullptr,  2880,  360, 2340, 3030,  6, "", WindowColours, &msSansSerif},
-    ControlDef{"Frame1",      K::Frame,       nullptr,   120, 3930, 7800, 1395,  0, "Choose the valid letter", WhiteBackground},
+    ControlDef{"Frame1",      K::Frame,       nullptr,   120, 3930, 7800, 1395,  0, QT_TRANSLATE_NOOP("quiz::Form2", "Choose the valid letter"), WhiteBackground},
     ControlDef{"PushButton1", K::PushButton,  "Frame1",  240,  300, 3600,  405,  1, ""},
     ControlDef{"PushButton2", K::PushButton,  "Frame1", 3960,  300, 3600,  405,  2, ""},
     ControlDef{"PushButton3", K::PushButton,  "Frame1",  240,  810, 3600,  405,  3, ""},
     ControlDef{"PushButton4", K::PushButton,  "Frame1", 3960,  810, 3600,  405,  4, ""},
-    ControlDef{"Frame2",      K::Frame,       nullptr,   120, 5400, 7800,  795,  7, "Last Question Status", WhiteBackground},
-    ControlDef{"Label2",      K::Label,       "Frame2",  240,  300, 7320,  300,  8, "Status Bar", Centred | FlatBorder | WindowColours},
+    ControlDef{"Frame2",      K::Frame,       nullptr,   120, 5400, 7800,  795,  7, QT_TRANSLATE_NOOP("quiz::Form2", "Last Question Status"), WhiteBackground},
+    //: Shown only until the last answer's outcome replaces it
+    ControlDef{"Label2",      K::Label,       "Frame2",  240,  300, 7320,  300,  8, QT_TRANSLATE_NOOP("quiz::Form2", "Status Bar"), Centred | FlatBorder | WindowColours},
 };
 
 const std::array form3Controls{
     ControlDef{"Text1",         K::TextBox,    nullptr,  240, 6570, 1455,  330,  0, "Text1"},
-    ControlDef{"Frame1",        K::Frame,      nullptr,  120,  120, 7800, 1575,  2, "Summary Result", WhiteBackground},
-    ControlDef{"lblCorrect",    K::Label,      "Frame1", 240,  360, 1620,  225,  3, "Number of Correct:", WhiteBackground | AutoSize},
-    ControlDef{"lblWrong",      K::Label,      "Frame1", 240,  720, 1545,  225,  4, "Number of Wrong:", WhiteBackground | AutoSize},
-    ControlDef{"lblPercentage", K::Label,      "Frame1", 240, 1080, 1035,  225,  5, "Percentage:", WhiteBackground | AutoSize},
+    //: The summary's frame, and its name to a screen reader
+    ControlDef{"Frame1",        K::Frame,      nullptr,  120,  120, 7800, 1575,  2, QT_TRANSLATE_NOOP("review::Form3", "Summary Result"), WhiteBackground},
+    ControlDef{"lblCorrect",    K::Label,      "Frame1", 240,  360, 1620,  225,  3, QT_TRANSLATE_NOOP("review::Form3", "Number of Correct:"), WhiteBackground | AutoSize},
+    ControlDef{"lblWrong",      K::Label,      "Frame1", 240,  720, 1545,  225,  4, QT_TRANSLATE_NOOP("review::Form3", "Number of Wrong:"), WhiteBackground | AutoSize},
+    ControlDef{"lblPercentage", K::Label,      "Frame1", 240, 1080, 1035,  225,  5, QT_TRANSLATE_NOOP("review::Form3", "Percentage:"), WhiteBackground | AutoSize},
     ControlDef{"ListView1",     K::ListView,   nullptr,  120, 1800, 3840, 3885,  6, "", WindowColours, &arial9Bold},
     ControlDef{"ListView2",     K::ListView,   nullptr, 4080, 1800, 3840, 3885,  7, "", WindowColours, &arial9Bold},
-    ControlDef{"PushButton1",   K::PushButton, nullptr,  120, 5790, 7800,  405,  1, "Close Window"},
+    ControlDef{"PushButton1",   K::PushButton, nullptr,  120, 5790, 7800,  405,  1, QT_TRANSLATE_NOOP("review::Form3", "Close Window")},
 };
 
 const std::array form4Controls{
     ControlDef{"Label1",      K::Label,      nullptr,  120,  150, 7800, 3735,  2, "", FlatBorder | WindowColours},
     ControlDef{"Picture1",    K::PictureBox, nullptr, 2880,  360, 2340, 3030,  3, "", WindowColours},
     ControlDef{"Label2",      K::Label,      nullptr,  120, 3990, 7800,  945,  4, "A", Centred | FlatBorder | WindowColours, &arial36Bold},
-    ControlDef{"PushButton1", K::PushButton, nullptr,  120, 5040, 7800,  405,  1, "Next"},
+    ControlDef{"PushButton1", K::PushButton, nullptr,  120, 5040, 7800,  405,  1, QT_TRANSLATE_NOOP("review::Form4", "Next")},
     ControlDef{"Text1",       K::TextBox,    nullptr, 1320, 5850,  975,  465,  0, "Text1"},
 };
 
 //                        name    width height minimise  window font
-const FormDef form1{"Form1", 8040, 2580, true,  arial9Bold,  form1Controls};
-const FormDef form2{"Form2", 8040, 6300, false, arial9Bold,  form2Controls};
-const FormDef form3{"Form3", 8040, 6315, false, arial9Bold,  form3Controls};
-const FormDef form4{"Form4", 8040, 5565, false, msSansSerif, form4Controls};
+const FormDef form1{"Form1", 8040, 2580, true,  arial9Bold,  form1Controls, "shell::Form1"};
+const FormDef form2{"Form2", 8040, 6300, false, arial9Bold,  form2Controls, "quiz::Form2"};
+const FormDef form3{"Form3", 8040, 6315, false, arial9Bold,  form3Controls, "review::Form3"};
+const FormDef form4{"Form4", 8040, 5565, false, msSansSerif, form4Controls, "review::Form4"};
 // clang-format on
 
 bool takesFocus(ControlKind kind)
@@ -78,9 +83,9 @@ bool takesFocus(ControlKind kind)
     return kind == K::TextBox || kind == K::PushButton || kind == K::ListView;
 }
 
-QWidget* createControl(const ControlDef& def, QWidget* container)
+QWidget* createControl(const ControlDef& def, const char* context, QWidget* container)
 {
-    const QString text = QString::fromLatin1(def.text);
+    const QString text = QCoreApplication::translate(context, def.text);
     switch (def.kind) {
     case K::Frame:
         return new QGroupBox(text, container);
@@ -163,7 +168,7 @@ FormControls buildForm(const FormDef& definition, QWidget* window)
     for (const ControlDef& def : definition.controls) {
         QWidget* container =
             def.container ? controls.widget(QString::fromLatin1(def.container)) : window;
-        QWidget* control = createControl(def, container);
+        QWidget* control = createControl(def, definition.context, container);
         control->setObjectName(QString::fromLatin1(def.name));
         control->setGeometry(twipsToPixels(def.left), twipsToPixels(def.top),
                              twipsToPixels(def.width), twipsToPixels(def.height));

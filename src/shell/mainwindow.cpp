@@ -84,7 +84,10 @@ void Form1::Form_Load() noexcept
         m_text1->setText(m_services.settings.get(settingsApplication, settingsSection,
                                                  QStringLiteral("Text1"), QStringLiteral("20")));
     });
-    e.run(130, [&] { m_services.session.LastStatusText = QStringLiteral("Waiting for answer"); });
+    e.run(130, [&] {
+        //: The first question's status line, before any answer
+        m_services.session.LastStatusText = tr("Waiting for answer");
+    });
     e.run(132, [&] { m_services.session.LastStatusColor = QStringLiteral("0"); });
 }
 

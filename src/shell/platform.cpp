@@ -2,6 +2,7 @@
 
 #include "runtime.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -112,9 +113,9 @@ void QSettingsStore::save(const QString& application, const QString& section, co
     settings->endGroup();
     settings->sync();
     if (settings->status() != QSettings::NoError)
-        throw RuntimeError(
-            ErrorNumber::PathNotFound,
-            QStringLiteral("Cannot save the setting to %1").arg(settings->fileName()));
+        throw RuntimeError(ErrorNumber::PathNotFound,
+                           QCoreApplication::translate("shell", "Cannot save the setting to %1")
+                               .arg(settings->fileName()));
 }
 
 bool FileExists(const QString& path) noexcept

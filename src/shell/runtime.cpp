@@ -1,5 +1,7 @@
 #include "runtime.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -15,25 +17,25 @@ QString standardDescription(ErrorNumber number)
 {
     switch (number) {
     case ErrorNumber::InvalidCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        return QCoreApplication::translate("shell", "Invalid procedure call or argument");
     case ErrorNumber::Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("shell", "Overflow");
     case ErrorNumber::OutOfMemory:
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("shell", "Out of memory");
     case ErrorNumber::DivisionByZero:
-        return QStringLiteral("Division by zero");
+        return QCoreApplication::translate("shell", "Division by zero");
     case ErrorNumber::TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("shell", "Type mismatch");
     case ErrorNumber::FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("shell", "File not found");
     case ErrorNumber::PathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("shell", "Path not found");
     case ErrorNumber::ResourceNotFound:
-        return QStringLiteral("Resource not found");
+        return QCoreApplication::translate("shell", "Resource not found");
     case ErrorNumber::InvalidPicture:
-        return QStringLiteral("Invalid picture");
+        return QCoreApplication::translate("shell", "Invalid picture");
     }
-    return QStringLiteral("Application-defined or object-defined error");
+    return QCoreApplication::translate("shell", "Application-defined or object-defined error");
 }
 
 void raise(ErrorNumber number)
