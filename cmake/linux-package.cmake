@@ -56,5 +56,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Libraries found by dpkg-shlibdeps; what is loaded at run time named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, libcanberra0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, qt6-wayland, qt6-translations-l10n")
 include(CPack)

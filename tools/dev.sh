@@ -39,9 +39,10 @@ step() {
     rm -f "$log"
 }
 
-# Building and running.
+# Building and running; Qt's translation tools build the translations, and
+# Qt's own texts come in the same language.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libcanberra-dev
-    libcanberra-pulse fonts-liberation)
+    libcanberra-pulse fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # liblouis checks the Braille dot table; the desktop validators; a virtual
 # X server for the installed program's window; Orca and what it runs in;
 # Weston and Qt's Wayland platform, driven through AT-SPI; lintian checks the

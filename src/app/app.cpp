@@ -1,6 +1,7 @@
 #include "app.h"
 
 #include "taskbar.h"
+#include "translations.h"
 
 #include "quiz/quizwindow.h"
 #include "review/resultswindow.h"
@@ -97,6 +98,7 @@ int run(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Dotwise"));
     shell::presentWindowsAsWindows();
+    const Translations translations(QLocale::system(), QApplication::applicationDirPath());
 
     shell::QuizSession session;
     shell::MessageBoxSink errors;

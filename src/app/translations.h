@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QTranslator>
+
+namespace app {
+
+// The program's texts and Qt's own in the first of the user's interface
+// languages that the program speaks. English is the source language: a
+// user who lists it first sees the texts as written, whatever follows.
+class Translations {
+public:
+    explicit Translations(const QLocale& locale, const QString& appDirectory);
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+    // The language chosen, e.g. "de" or "pt_BR"; empty when none matched.
+    QString language() const { return m_own.language(); }
+
+private:
+    QTranslator m_own;
+    QTranslator m_qt;
+};
+
+} // namespace app
