@@ -25,6 +25,19 @@ else()
 endif()
 install(FILES $<TARGET_FILE:${style_plugin}> DESTINATION styles)
 install(FILES $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION imageformats)
+# Qt's own texts (a message box's buttons) in the program's languages, from
+# the host's Qt of the same version; the program looks for them beside it.
+set(DOTWISE_QT_TRANSLATIONS)
+foreach(language IN LISTS DOTWISE_LANGUAGES)
+  set(file ${QT_HOST_PATH}/share/qt6/translations/qtbase_${language}.qm)
+  if(language STREQUAL "en")
+    continue()
+  elseif(NOT EXISTS ${file})
+    message(FATAL_ERROR "${file} is missing (qt6-translations-l10n)")
+  endif()
+  list(APPEND DOTWISE_QT_TRANSLATIONS ${file})
+endforeach()
+install(FILES ${DOTWISE_QT_TRANSLATIONS} DESTINATION translations)
 
 # The compiler's runtime, stripped: Debian ships libstdc++ with its symbols.
 set(runtime_dlls)
