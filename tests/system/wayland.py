@@ -5,43 +5,11 @@
 #   wayland.py check LOG        what the windows asked of the compositor
 import re
 import sys
-import time
 
 
 def drive():
     import pyatspi
-
-    def search(node, wanted, depth=0):
-        if node is None or depth > 12:
-            return None
-        try:
-            if wanted(node):
-                return node
-            children = [node.getChildAtIndex(i) for i in range(node.childCount)]
-        except Exception:  # a window that closed while it was read
-            return None
-        for child in children:
-            found = search(child, wanted, depth + 1)
-            if found is not None:
-                return found
-        return None
-
-    def wait_for(what, wanted, seconds=30):
-        for _ in range(seconds * 10):
-            desktop = pyatspi.Registry.getDesktop(0)
-            for app in [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]:
-                if app is not None and app.name == "Dotwise":
-                    found = search(app, wanted)
-                    if found is not None:
-                        return found
-            time.sleep(0.1)
-        sys.exit(f"not found within {seconds} s: {what}")
-
-    def button(name):
-        return lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == name
-
-    def press(node):
-        node.queryAction().doAction(0)
+    from atspi_steps import button, press, wait_for
 
     count = wait_for("the question count", lambda n: n.getRole() == pyatspi.ROLE_TEXT
                      and "EditableText" in pyatspi.listInterfaces(n))
