@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the four windows for the README, taken from the built
-# program on a virtual X server, and of a question in qt6ct's shipped dark
-# scheme. Needs: xvfb xauth xdotool imagemagick qt6ct.
+# program on a virtual X server, of a question in qt6ct's shipped dark
+# scheme and of one in German. Needs: xvfb xauth xdotool imagemagick qt6ct.
 #   tools/screenshots.sh [build dir] [output dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,6 +17,9 @@ export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/run"
 mkdir -p -m 700 "$home/run"
 unset QT_QPA_PLATFORM
 scheme=\${1:-}
+language=\${2:-}
+suffix=\${scheme:-\$language}
+[ -z "\$language" ] || export LANGUAGE=\$language
 if [ -n "\$scheme" ]; then
     mkdir -p "$home/config/qt6ct"
     printf '[Appearance]\\ncolor_scheme_path=/usr/share/qt6ct/colors/%s.conf\\ncustom_palette=true\\nstyle=Fusion\\n' \
@@ -44,11 +47,11 @@ shot() { sleep 0.3; import -window "\$1" "$out/\$2"; echo "wrote $out/\$2"; }
 main=\$(window 536x172)
 click \$main 260 40
 xdotool key ctrl+a type 4
-if [ -n "\$scheme" ]; then
-    shot \$main main-window-\$scheme.png
+if [ -n "\$suffix" ]; then
+    shot \$main main-window-\$suffix.png
     click \$main 268 85                   # Start Test
     click \$(window 536x420) 136 295      # first answer
-    shot \$(window 536x420) quiz-window-\$scheme.png
+    shot \$(window 536x420) quiz-window-\$suffix.png
     exit 0
 fi
 shot \$main main-window.png
@@ -66,3 +69,4 @@ shot \$review review-window.png
 SHOOT
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/shoot.sh"
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/shoot.sh" darker
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/shoot.sh" "" de
