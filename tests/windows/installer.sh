@@ -49,9 +49,10 @@ uninstall() {
     for _ in $(seq 1 60); do [ -e "$1" ] || break; sleep 0.5; done
     wineserver -w
 }
+# A new prefix's first start alone can take half a minute on a busy machine.
 shows_window() {
     wine start "$@" &
-    bash "$here/../support/wait-window.sh" 30 >/dev/null
+    bash "$here/../support/wait-window.sh" 90 >/dev/null
     wineserver -k || true
     wineserver -w
 }
@@ -123,7 +124,7 @@ echo "uninstalled with /RemoveSettings: the setting is gone too"
 unzip -q "$zip" -d "$work/unzipped"
 [ "$(ls "$work/unzipped")" = "Dotwise-$version" ] || fail "the zip holds more than one folder"
 wine start /unix "$work/unzipped/Dotwise-$version/dotwise.exe" &
-main=$(bash "$here/../support/wait-window.sh" 30) || fail "the program from the zip shows no window"
+main=$(bash "$here/../support/wait-window.sh" 90) || fail "the program from the zip shows no window"
 echo "the zip unpacks into Dotwise-$version and runs from there"
 # A question belongs to the main window and has a taskbar button of its
 # own: Wine marks a window the taskbar leaves out _NET_WM_STATE_SKIP_TASKBAR.
