@@ -45,11 +45,11 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libcanbe
     libcanberra-pulse fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # liblouis checks the Braille dot table; the desktop validators; a virtual
 # X server for the installed program's window; Orca and what it runs in;
-# Weston and Qt's Wayland platform, driven through AT-SPI; lintian checks the
-# package.
+# Weston, GNOME's mutter and Qt's Wayland platform, driven through AT-SPI;
+# lintian checks the package.
 suites=(liblouis-dev liblouis-data desktop-file-utils appstream xvfb xauth xdotool libx11-dev
-    dpkg-dev lintian orca openbox at-spi2-core dbus dbus-x11 util-linux weston qt6-wayland
-    python3-pyatspi)
+    dpkg-dev lintian orca openbox at-spi2-core dbus dbus-x11 util-linux weston mutter
+    qt6-wayland python3-pyatspi)
 case "$mode" in
 check) packages+=("${suites[@]}") ;;
 test)
