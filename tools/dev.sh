@@ -40,9 +40,10 @@ step() {
 }
 
 # Building and running; Qt's translation tools build the translations, and
-# Qt's own texts come in the same language.
+# Qt's own texts come in the same language; libxcb for the X11 focus filter.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libcanberra-dev
-    libcanberra-pulse fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+    libcanberra-pulse libxcb1-dev fonts-liberation qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n)
 # liblouis checks the Braille dot table; the desktop validators; a virtual
 # X server for the installed program's window; Orca and what it runs in;
 # Weston, GNOME's mutter and Qt's Wayland platform, driven through AT-SPI;

@@ -1,5 +1,6 @@
 #include "app.h"
 
+#include "focusoffers.h"
 #include "taskbar.h"
 #include "translations.h"
 
@@ -98,6 +99,7 @@ int run(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Dotwise"));
     shell::presentWindowsAsWindows();
+    ignoreStaleFocusOffers();
     const Translations translations(QLocale::system(), QApplication::applicationDirPath());
 
     shell::QuizSession session;

@@ -1,0 +1,7 @@
+#include "focusoffers.h"
+
+namespace app {
+
+void ignoreStaleFocusOffers() {}
+
+} // namespace app
