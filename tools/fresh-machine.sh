@@ -5,7 +5,10 @@
 # `dev.sh package` builds the .deb there, and for a release other than the
 # machine's `dev.sh check` runs the ordinary suites there (Orca, Weston and
 # all). A second new root of the release installs that .deb with apt and
-# the installed program must show its window too.
+# the installed program must show its window too. The packages each
+# release's roots download are kept, per release, in the cache folder
+# (apt checks each against the mirror's index before it uses it), and so
+# is the compiler's output of the builds there (ccache).
 #   tools/fresh-machine.sh [CODENAME ...]     default: bookworm trixie forky
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,13 +18,14 @@ source=$PWD
 releases=("$@")
 [ $# -gt 0 ] || releases=(bookworm trixie forky)
 mirror=$(debian_mirror)
+cache=${DOTWISE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dotwise}/fresh
 work=$(mktemp -d /var/tmp/dotwise-fresh-XXXXXX)
 roots=()
 xvfb=""
 
 unmount_root() {
     local root=$1
-    for m in tmp/.X11-unix dev/pts dev sys proc; do
+    for m in var/cache/ccache var/cache/apt/archives tmp/.X11-unix dev/pts dev sys proc; do
         mountpoint -q "$root/$m" && umount -l "$root/$m"
     done
     return 0
@@ -58,18 +62,24 @@ export DISPLAY=:$display
 # check, and the root is left without it, as the README's commands find
 # such a machine.
 new_root() {
-    local release=$1 root=$work/$2 image=$work/$1.tar
+    local release=$1 root=$work/$2 image=$work/$1.tar debs=$cache/$1
     echo "== a new $release root ($2) from $mirror"
+    mkdir -p "$debs"
     if [ ! -f "$image" ]; then
+        local keep=(--skip=essential/unlink
+            --setup-hook='mkdir -p "$1/var/cache/apt/archives"'
+            --setup-hook="sync-in $debs /var/cache/apt/archives/"
+            --customize-hook="sync-out /var/cache/apt/archives $debs")
         # Not quiet: apt's own reason for a failure is in the log then.
-        if ! mmdebstrap --variant=minbase "$release" "$image" "$mirror" \
+        if ! mmdebstrap --variant=minbase "${keep[@]}" "$release" "$image" "$mirror" \
             >"$work/$release.log" 2>&1; then
             grep -q 'is expired\|is no longer valid' "$work/$release.log" || {
                 tail -20 "$work/$release.log"
                 return 1
             }
             echo "its Release file is past its Valid-Until date: made without that check"
-            mmdebstrap --variant=minbase --aptopt='Acquire::Check-Valid-Until "false"' \
+            mmdebstrap --variant=minbase "${keep[@]}" \
+                --aptopt='Acquire::Check-Valid-Until "false"' \
                 --customize-hook='rm "$1/etc/apt/apt.conf.d/99mmdebstrap"' \
                 "$release" "$image" "$mirror" >"$work/$release.log" 2>&1 || {
                 tail -20 "$work/$release.log"
@@ -93,6 +103,7 @@ new_root() {
     mount --bind /dev/pts "$root/dev/pts"
     mkdir -p "$root/tmp/.X11-unix"
     mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+    mount --bind "$debs" "$root/var/cache/apt/archives"
 }
 
 in_root() {
@@ -100,6 +111,17 @@ in_root() {
     shift
     chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
         DISPLAY="$DISPLAY" LANG=C.UTF-8 "$@"
+}
+
+# Installs into a root with apt, as its user would (a dated mirror's
+# expired Release file taken as it is).
+apt_install() {
+    local root=$1 log=$2
+    shift 2
+    in_root "$root" bash -c '{ apt-get update -qq ||
+        apt-get update -qq -o Acquire::Check-Valid-Until=false; } &&
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$@"' - "$@" >"$log" 2>&1 ||
+        { tail -40 "$log"; return 1; }
 }
 
 # Waits for the program's window; its process is then ended.
@@ -121,19 +143,26 @@ check_release() {
     new_root "$release" "$first"
     git clone --quiet --no-hardlinks "$source" "$work/$first/root/dotwise"
     git -C "$work/$first/root/dotwise" checkout --quiet "$(git -C "$source" rev-parse HEAD)"
+    # ccache is none of the packages the README's commands install, so
+    # having it first changes nothing they do; their builds go through it.
+    mkdir -p "$cache/$release-ccache" "$work/$first/var/cache/ccache"
+    mount --bind "$cache/$release-ccache" "$work/$first/var/cache/ccache"
+    apt_install "$work/$first" "$work/$release-ccache.log" --no-install-recommends ccache
+    local built=(env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=500M
+        CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache)
     echo "== bash tools/dev.sh run, as the first command"
-    in_root "$work/$first" bash -c 'cd /root/dotwise && bash tools/dev.sh run' \
+    in_root "$work/$first" "${built[@]}" bash -c 'cd /root/dotwise && bash tools/dev.sh run' \
         >"$work/$release-run.log" 2>&1 &
     wait_window "README run command" $! 1200 || { tail -40 "$work/$release-run.log"; return 1; }
     echo "== bash tools/dev.sh package"
-    in_root "$work/$first" bash -c 'cd /root/dotwise && bash tools/dev.sh package' \
+    in_root "$work/$first" "${built[@]}" bash -c 'cd /root/dotwise && bash tools/dev.sh package' \
         >"$work/$release-package.log" 2>&1 || { tail -40 "$work/$release-package.log"; return 1; }
     deb=$(ls "$work/$first"/root/dotwise/build/dotwise_*.deb)
     echo "built $(basename "$deb"); lintian passed"
     # The test command runs the ordinary suites on this machine's release.
     if [ "$release" != "$(debian_codename)" ]; then
         echo "== bash tools/dev.sh check"
-        in_root "$work/$first" bash -c 'cd /root/dotwise && bash tools/dev.sh check' \
+        in_root "$work/$first" "${built[@]}" bash -c 'cd /root/dotwise && bash tools/dev.sh check' \
             >"$work/$release-check.log" 2>&1 || { tail -60 "$work/$release-check.log"; return 1; }
         grep -E 'tests passed|tests failed' "$work/$release-check.log"
     fi
@@ -141,12 +170,11 @@ check_release() {
     new_root "$release" "$second"
     cp "$deb" "$work/$second/root/"
     echo "== apt-get install ./$(basename "$deb")"
-    in_root "$work/$second" bash -c "{ apt-get update -qq || \
-        apt-get update -qq -o Acquire::Check-Valid-Until=false; } && DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq /root/$(basename "$deb")" >"$work/$release-install.log" 2>&1 ||
-        { tail -40 "$work/$release-install.log"; return 1; }
+    apt_install "$work/$second" "$work/$release-install.log" "/root/$(basename "$deb")"
     in_root "$work/$second" dotwise >"$work/$release-installed.log" 2>&1 &
     wait_window "installed package" $! 60 || { tail -20 "$work/$release-installed.log"; return 1; }
+    # The cache keeps only what the mirror still has.
+    in_root "$work/$second" apt-get autoclean -qq
     # Done with this release: its roots and image go before the next is made.
     cleanup_roots
     rm -f "$work/$release.tar"
