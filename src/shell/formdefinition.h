@@ -54,7 +54,6 @@ struct FormDef {
     bool minimizeBox;
     FontDef font;
     std::span<const ControlDef> controls;
-    const char* context; // of its texts' translations: the window's class
 };
 
 const FormDef& form1Definition();

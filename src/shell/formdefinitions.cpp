@@ -72,10 +72,10 @@ const std::array form4Controls{
 };
 
 //                        name    width height minimise  window font
-const FormDef form1{"Form1", 8040, 2580, true,  arial9Bold,  form1Controls, "shell::Form1"};
-const FormDef form2{"Form2", 8040, 6300, false, arial9Bold,  form2Controls, "quiz::Form2"};
-const FormDef form3{"Form3", 8040, 6315, false, arial9Bold,  form3Controls, "review::Form3"};
-const FormDef form4{"Form4", 8040, 5565, false, msSansSerif, form4Controls, "review::Form4"};
+const FormDef form1{"Form1", 8040, 2580, true,  arial9Bold,  form1Controls};
+const FormDef form2{"Form2", 8040, 6300, false, arial9Bold,  form2Controls};
+const FormDef form3{"Form3", 8040, 6315, false, arial9Bold,  form3Controls};
+const FormDef form4{"Form4", 8040, 5565, false, msSansSerif, form4Controls};
 // clang-format on
 
 bool takesFocus(ControlKind kind)
@@ -168,7 +168,7 @@ FormControls buildForm(const FormDef& definition, QWidget* window)
     for (const ControlDef& def : definition.controls) {
         QWidget* container =
             def.container ? controls.widget(QString::fromLatin1(def.container)) : window;
-        QWidget* control = createControl(def, definition.context, container);
+        QWidget* control = createControl(def, window->metaObject()->className(), container);
         control->setObjectName(QString::fromLatin1(def.name));
         control->setGeometry(twipsToPixels(def.left), twipsToPixels(def.top),
                              twipsToPixels(def.width), twipsToPixels(def.height));
