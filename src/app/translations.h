@@ -15,9 +15,6 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // The language chosen, e.g. "de" or "pt_BR"; empty when none matched.
-    QString language() const { return m_own.language(); }
-
 private:
     QTranslator m_own;
     QTranslator m_qt;

@@ -22,8 +22,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 namespace {
 
 // One text a window shows or speaks, with the room its control gives it
@@ -186,7 +184,6 @@ void TranslationsTest::languages()
     QFETCH(QString, dotsOfA);
     QFETCH(QString, sameAsEnglish);
     const app::Translations translations(QLocale(language), QCoreApplication::applicationDirPath());
-    QCOMPARE(translations.language(), language);
     // Qt's own texts come in the same language.
     QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != u"Cancel");
 
