@@ -30,6 +30,9 @@ adwaita=no
 cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
 compositor=$1 work=$2 here=$3 program=$4
+# The compositor and the portal end with the session: Weston would
+# outlive its bus.
+trap 'kill $(jobs -p) 2>/dev/null; wait' EXIT
 socket=dotwise-$compositor
 case $compositor in
 weston)
