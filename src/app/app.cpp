@@ -10,6 +10,7 @@
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QTimer>
 #include <QWindow>
 
@@ -44,33 +45,98 @@ void AppWindows::attachToOwner(QWidget* window) const
     keepTaskbarButton(window);
 }
 
-// While a test runs the main window takes no focus: when a question
-// closes, the window manager would otherwise hand the focus to it until
-// the next question is up, and a screen reader would speak it in between.
-// It is blocked by the question meanwhile anyway.
+// While a test runs the main window takes no focus: a window manager that
+// offers it the focus as a question goes (late, or where the next window
+// was never activated) would otherwise have a screen reader speak it. It is
+// blocked by the question meanwhile anyway.
 void AppWindows::setOwnerTakesFocus(bool takes) const
 {
     if (m_owner && m_owner->windowHandle())
         m_owner->windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, !takes);
 }
 
+namespace {
+
+// A question that, once done, stays on screen until the window after it
+// has the focus: hiding the active window first would have the window
+// system activate the main window in between (Windows does, and so does
+// GNOME's compositor), and a screen reader would speak it.
+class Question final : public quiz::Form2 {
+public:
+    using quiz::Form2::Form2;
+
+    // Modal like exec(), but returns with the window still shown.
+    void run()
+    {
+        setWindowModality(Qt::ApplicationModal);
+        show();
+        m_loop.exec(QEventLoop::DialogExec);
+    }
+
+    void done(int result) override
+    {
+        // Covered by the next window from now on: not painted again as
+        // inactive.
+        setUpdatesEnabled(false);
+        setResult(result);
+        m_loop.quit();
+    }
+
+private:
+    QEventLoop m_loop;
+};
+
+} // namespace
+
+void AppWindows::retireOnceFocused(QWidget* next)
+{
+    QWidget* done = m_done.data();
+    if (!done)
+        return;
+    // Qt still reads the window that lost the focus after it tells of the
+    // new one: this one is hidden at once and deleted right after. Not by
+    // deleteLater(), which waits for the end of the next window's loop.
+    const auto retire = [done] {
+        done->hide();
+        QTimer::singleShot(0, done, [done] { delete done; });
+    };
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, done,
+                     [retire, next = QPointer<QWidget>(next)](QWindow* focused) {
+                         if (next && focused && focused == next->windowHandle())
+                             retire();
+                     });
+    // Where the window system activates no window (a headless compositor).
+    QTimer::singleShot(1000, done, retire);
+}
+
+void AppWindows::retireDone()
+{
+    delete m_done.data();
+}
+
 void AppWindows::showQuiz()
 {
-    // Each question is a window of its own, gone when it returns.
-    quiz::Form2 window(m_services, m_sound);
-    attachToOwner(&window);
+    // Each question is a window of its own, gone when the next window is
+    // up.
+    auto* window = new Question(m_services, m_sound);
+    attachToOwner(window);
     setOwnerTakesFocus(false);
-    window.exec();
+    retireOnceFocused(window);
+    window->run();
+    retireDone();
+    m_done = window;
 }
 
 void AppWindows::showResults(const QString& questionCountText)
 {
     review::Form3 window(m_services, questionCountText);
     attachToOwner(&window);
+    retireOnceFocused(&window);
     // Once the summary is up, the main window may have the focus again:
     // it gets it back when the summary closes.
     QTimer::singleShot(0, &window, [this] { setOwnerTakesFocus(true); });
     window.exec();
+    retireDone();
     setOwnerTakesFocus(true);
 }
 
@@ -89,6 +155,7 @@ void AppWindows::showReview()
 
 void AppWindows::closeAll()
 {
+    retireDone();
     delete m_review.data();
 }
 

@@ -27,10 +27,14 @@ public:
 private:
     void attachToOwner(QWidget* window) const;
     void setOwnerTakesFocus(bool takes) const;
+    // The question that was done goes once `next` has the focus.
+    void retireOnceFocused(QWidget* next);
+    void retireDone();
 
     shell::Services m_services;
     quiz::SoundPlayer& m_sound;
     QPointer<review::Form4> m_review;
+    QPointer<QWidget> m_done;
     QPointer<QWidget> m_owner;
 };
 
