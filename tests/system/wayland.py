@@ -1,48 +1,71 @@
 # The program on Wayland, driven as an assistive tool drives it (AT-SPI
 # actions: no input can be injected into a headless compositor), then judged
-# by the requests its protocol log shows.
-#   wayland.py drive            a one-question test, the summary, the review
-#   wayland.py check LOG        what the windows asked of the compositor
+# by what its protocol log shows.
+#   wayland.py drive [activates]  a two-question test, the summary, the review
+#   wayland.py check LOG          what the windows asked of the compositor
 import re
 import sys
 
 
-def drive():
+def drive(activates):
     import pyatspi
-    from atspi_steps import button, press, wait_for
+    from atspi_steps import button, press, search, wait_for
+
+    # Where the compositor activates windows, each is pressed only once it
+    # is active, as a person would.
+    def ready(window):
+        return not activates or window.getState().contains(pyatspi.STATE_ACTIVE)
+
+    def letter(n):
+        return (n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                and re.fullmatch("[A-Z]", n.name or "") is not None)
+
+    def answer(status):
+        """Answers the question whose status line matches status."""
+        question = wait_for(f"a question saying {status}", lambda n: n.getRole() ==
+                            pyatspi.ROLE_DIALOG and ready(n) and search(n, lambda m: m.getRole()
+                            == pyatspi.ROLE_LABEL and re.search(status, m.name or "")))
+        press(search(question, letter))
 
     count = wait_for("the question count", lambda n: n.getRole() == pyatspi.ROLE_TEXT
                      and "EditableText" in pyatspi.listInterfaces(n))
-    count.queryEditableText().setTextContents("1")
+    count.queryEditableText().setTextContents("2")
+    wait_for("the main window", lambda n: n.getRole() == pyatspi.ROLE_FRAME and ready(n))
     press(wait_for("Start Test", button("Start Test")))
-    letter = wait_for("a letter button", lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON
-                      and re.fullmatch("[A-Z]", n.name or "") is not None)
-    press(letter)
+    answer("Waiting for answer")
+    answer("Correct with|Wrong")
     press(wait_for("the summary's Close Window", button("Close Window")))
     press(wait_for("Review Braille Letters", button("Review Braille Letters")))
     for shown in "BC":
         press(wait_for("Next", button("Next")))
         wait_for(f"the letter {shown}", lambda n, s=shown: n.getRole() == pyatspi.ROLE_LABEL
                  and n.name == s)
-    print("drove a one-question test, its summary and the review to C")
+    print("drove a two-question test, its summary and the review to C")
 
 
 def check(log_path):
     toplevels = []  # in the order they were made
     live = {}  # object id -> its record, while it exists
     request = re.compile(r"-> xdg_(surface|toplevel)[@#](\d+)\.(\w+)\((.*)\)")
-    for line in open(log_path, errors="replace"):
+    # The states a compositor gives a toplevel (activated among them), of
+    # which the log shows only the size.
+    configure = re.compile(r"\] xdg_toplevel[@#](\d+)\.configure\(.*array\[(\d+)\]\)")
+    for number, line in enumerate(open(log_path, errors="replace")):
+        c = configure.search(line)
+        if c and c.group(1) in live:
+            live[c.group(1)].setdefault("states", []).append((number, int(c.group(2))))
         m = request.search(line)
         if not m:
             continue
         kind, oid, name, args = m.groups()
         if kind == "surface" and name == "get_toplevel":
             new = re.search(r"xdg_toplevel[@#](\d+)", args).group(1)
-            live[new] = {"id": new, "index": len(toplevels)}
+            live[new] = {"id": new, "index": len(toplevels), "made": number}
             toplevels.append(live[new])
         elif kind == "toplevel" and oid in live:
             record = live[oid]
             if name == "destroy":
+                record["gone"] = number
                 del live[oid]
             elif name == "set_parent":
                 parent = re.search(r"xdg_toplevel[@#](\d+)", args)
@@ -76,6 +99,15 @@ def check(log_path):
         if what in seen and seen[what].get("parent") != parent:
             failures.append(f"the {what} window's parent is {seen[what].get('parent')}, "
                             f"not {parent}")
+    # From the first question until the summary is gone the main window is
+    # never activated again: its states never grow.
+    questions = [t for t in toplevels if t["size"] == "536, 420"]
+    if "main" in seen and questions and "summary" in seen:
+        during = [size for number, size in seen["main"].get("states", [])
+                  if questions[0]["made"] < number < seen["summary"].get("gone", 1 << 62)]
+        if any(later > earlier for earlier, later in zip(during, during[1:])):
+            failures.append(f"the main window was activated during the test: its states "
+                            f"went {during}")
     for t in toplevels:
         print(f"toplevel {t['index']}: size {t['size']}, parent {t.get('parent')}, "
               f"app id {t.get('set_app_id')}")
@@ -84,4 +116,4 @@ def check(log_path):
 
 
 if __name__ == "__main__":
-    drive() if sys.argv[1] == "drive" else check(sys.argv[2])
+    drive(sys.argv[2:] == ["activates"]) if sys.argv[1] == "drive" else check(sys.argv[2])
