@@ -101,7 +101,7 @@ def check(log_path):
                             f"not {parent}")
     # From the first question until the summary is gone the main window is
     # never activated again: its states never grow.
-    questions = [t for t in toplevels if t["size"] == "536, 420"]
+    questions = [t for t in toplevels if sizes.get(t["size"]) == "question"]
     if "main" in seen and questions and "summary" in seen:
         during = [size for number, size in seen["main"].get("states", [])
                   if questions[0]["made"] < number < seen["summary"].get("gone", 1 << 62)]
