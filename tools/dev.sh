@@ -119,7 +119,12 @@ linux_build() {
 windows_build() {
     DOTWISE_WINDOWS_QT=$(bash tools/windows-qt.sh)
     export DOTWISE_WINDOWS_QT
-    step cmake --preset windows
+    # A Qt built anew (its script changed) has a new folder; a build tree
+    # would keep the Qt it found first, while its tests load the new one.
+    local fresh=()
+    grep -qxF "Qt6_DIR:PATH=$DOTWISE_WINDOWS_QT/lib/cmake/Qt6" build-windows/CMakeCache.txt \
+        2>/dev/null || fresh=(--fresh)
+    step cmake --preset windows "${fresh[@]}"
     cmake --build --preset windows
     (cd build-windows && step cpack)
     # Headless: the installer's test brings its own X server. The run's Wine
