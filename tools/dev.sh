@@ -25,6 +25,7 @@ esac
 # Caches (the Windows Qt) live under HOME, which a bare CI shell may lack.
 HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
 export HOME
+cache=${DOTWISE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dotwise}
 
 # Runs a step quietly; if it fails, its own output says why.
 step() {
@@ -56,7 +57,7 @@ check) packages+=("${suites[@]}") ;;
 test)
     # The fuzz targets are built with clang's libFuzzer; new roots for the
     # fresh-machine check; the Windows build (see windows below).
-    packages+=("${suites[@]}" clang mmdebstrap git ca-certificates)
+    packages+=("${suites[@]}" clang mmdebstrap git ca-certificates ccache)
     ;;
 package) packages+=(dpkg-dev lintian) ;;
 windows) ;;
@@ -109,6 +110,11 @@ install_missing "${packages[@]}"
 if [ "$mode" = test ]; then
     # libFuzzer and the sanitizers' runtime, of the release's own clang.
     install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+    # CI starts each run from a new checkout: its builds go through ccache,
+    # kept in the cache folder, so that a later run compiles only what
+    # changed, wherever the checkout lies.
+    export CCACHE_DIR=$cache/ccache CCACHE_MAXSIZE=2G CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1 \
+        CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
 
 linux_build() {
@@ -117,7 +123,9 @@ linux_build() {
 }
 
 windows_build() {
-    DOTWISE_WINDOWS_QT=$(bash tools/windows-qt.sh)
+    # The Windows Qt is kept whole; its objects would only crowd ccache's.
+    DOTWISE_WINDOWS_QT=$(env -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER \
+        bash tools/windows-qt.sh)
     export DOTWISE_WINDOWS_QT
     # A Qt built anew (its script changed) has a new folder; a build tree
     # would keep the Qt it found first, while its tests load the new one.
