@@ -1,8 +1,15 @@
 # What the tools need to know of the Debian they run on, read from the
-# machine: the release, its mirror and its source packages. Apt sources come
-# in two formats: deb822 (*.sources, Debian 12's default) and one-line
-# (sources.list, what mmdebstrap writes on Debian 13).
+# machine: the release, its mirror and its source packages; and where they
+# keep what outlives a build tree. Apt sources come in two formats: deb822
+# (*.sources, Debian 12's default) and one-line (sources.list, what
+# mmdebstrap writes on Debian 13). Needs bash and apt; nothing is installed.
 #   . tools/debian.sh
+
+# The folder that keeps the Windows Qt, ccache's objects and the new-machine
+# roots' packages between runs and checkouts.
+dotwise_cache() {
+    echo "${DOTWISE_CACHE:-${XDG_CACHE_HOME:-${HOME:?}/.cache}/dotwise}"
+}
 
 # The release's codename (bookworm, trixie) from /etc/os-release.
 debian_codename() {

@@ -1,31 +1,36 @@
 #!/usr/bin/env bash
-# Set up a Debian 12, 13 or testing machine, build, and then run the program or its
-# tests. Package names are those of the release the machine runs.
+# Sets up a Debian 12, 13 or testing machine, builds, and then runs the
+# program or its tests. Installs what is missing with apt (as root, or
+# through sudo); package names are those of the release the machine runs.
 #   tools/dev.sh run      installs what running needs, builds, starts Dotwise
-#   tools/dev.sh test     installs what the tests need, builds, runs every test
-#   tools/dev.sh check    the same for the ordinary test suites alone
+#   tools/dev.sh test     installs what the suites need, builds, runs every
+#                         suite of this machine (check: the same)
+#   tools/dev.sh release  the release checks: every suite under the
+#                         sanitizers, the fuzzers, the new-machine roots, the
+#                         Windows build under Wine (needs root and downloads)
 #   tools/dev.sh package  installs what is missing, builds the Debian package
 #   tools/dev.sh bench    installs what is missing, builds, prints the timings
 #   tools/dev.sh windows  builds Qt for Windows once, cross-builds Dotwise, runs
 #                         its tests under Wine and builds the installer
-#   tools/dev.sh fresh    checks the run command and the package on new roots
+#   tools/dev.sh fresh    the new-machine roots alone
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/debian.sh
 
 mode=${1:-}
 case "$mode" in
-run | test | check | package | bench | windows | fresh) ;;
+run | test | check | release | package | bench | windows | fresh) ;;
 *)
-    echo "usage: $0 run|test|check|package|bench|windows|fresh" >&2
+    echo "usage: $0 run|test|release|package|bench|windows|fresh" >&2
     exit 2
     ;;
 esac
+[ "$mode" = check ] && mode=test
 
-# Caches (the Windows Qt) live under HOME, which a bare CI shell may lack.
+# The caches live under HOME, which a bare CI shell may lack.
 HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
 export HOME
-cache=${DOTWISE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dotwise}
+cache=$(dotwise_cache)
 
 # Runs a step quietly; if it fails, its own output says why.
 step() {
@@ -52,18 +57,17 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libcanbe
 suites=(liblouis-dev liblouis-data desktop-file-utils appstream xvfb xauth xdotool libx11-dev
     dpkg-dev lintian orca openbox at-spi2-core dbus dbus-x11 util-linux weston mutter
     qt6-wayland python3-pyatspi)
+# The new-machine roots are made with mmdebstrap and get this commit by git.
+fresh=(mmdebstrap xvfb xauth xdotool git dpkg-dev ca-certificates)
 case "$mode" in
-check) packages+=("${suites[@]}") ;;
-test)
-    # The fuzz targets are built with clang's libFuzzer; new roots for the
-    # fresh-machine check; the Windows build (see windows below).
-    packages+=("${suites[@]}" clang mmdebstrap git ca-certificates ccache)
-    ;;
+test) packages+=("${suites[@]}" ccache) ;;
+# The fuzz targets are built with clang's libFuzzer; the Windows build is
+# below.
+release) packages+=("${suites[@]}" ccache clang "${fresh[@]}") ;;
 package) packages+=(dpkg-dev lintian) ;;
-windows) ;;
-fresh) packages+=(mmdebstrap xvfb xauth xdotool git dpkg-dev ca-certificates) ;;
+fresh) packages+=("${fresh[@]}") ;;
 esac
-if [ "$mode" = test ] || [ "$mode" = windows ]; then
+if [ "$mode" = release ] || [ "$mode" = windows ]; then
     # mingw-w64 and Debian's Qt source for the Windows Qt, Wine to run it,
     # NSIS for the installer; pefile reads what the Windows files say of
     # themselves.
@@ -107,19 +111,29 @@ install_missing() {
         "${missing[@]}"
 }
 install_missing "${packages[@]}"
-if [ "$mode" = test ]; then
-    # libFuzzer and the sanitizers' runtime, of the release's own clang.
-    install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
-    # CI starts each run from a new checkout: its builds go through ccache,
-    # kept in the cache folder, so that a later run compiles only what
-    # changed, wherever the checkout lies.
-    export CCACHE_DIR=$cache/ccache CCACHE_MAXSIZE=2G CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1 \
+# libFuzzer and the sanitizers' runtime, of the release's own clang.
+[ "$mode" = release ] && install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+if [ "$mode" = test ] || [ "$mode" = release ]; then
+    # CI starts each run from a new checkout: build trees made here compile
+    # through ccache, kept in the cache folder (or where the caller keeps
+    # it), so that a later run compiles only what changed, wherever the
+    # checkout lies.
+    export CCACHE_DIR=${CCACHE_DIR:-$cache/ccache} CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-2G} \
+        CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1 \
         CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
 
+# The ordinary tree, build/, with the suites (ON) or for the program alone
+# (OFF). A tree that exists keeps its settings, so that running the program
+# after the tests, or the tests after it, rebuilds only what changed; the
+# tests only add their suites to a tree made for running.
 linux_build() {
-    step cmake --preset default -DDOTWISE_TESTS="$1"
-    cmake --build --preset default
+    if [ ! -f build/build.ninja ]; then
+        step cmake --preset default -DDOTWISE_TESTS="$1"
+    elif [ "$1" = ON ] && ! grep -qx 'DOTWISE_TESTS:BOOL=ON' build/CMakeCache.txt; then
+        step cmake --preset default -DDOTWISE_TESTS=ON
+    fi
+    cmake --build --preset default ${2:+--target "$2"}
 }
 
 windows_build() {
@@ -145,7 +159,7 @@ windows_build() {
 
 case "$mode" in
 run)
-    linux_build OFF
+    linux_build OFF dotwise
     exec ./build/dotwise
     ;;
 package)
@@ -159,22 +173,20 @@ bench)
     QT_QPA_PLATFORM=offscreen ./build/bench/dotwise-bench
     ;;
 windows) windows_build ;;
-fresh) as_root bash tools/fresh-machine.sh ;;
-check)
+fresh) as_root env DOTWISE_CACHE="$cache" bash tools/fresh-machine.sh ;;
+test)
     linux_build ON
     ctest --preset default
     ;;
-test)
+release)
     # Every suite under AddressSanitizer + UBSan with leak checks, each fuzz
-    # target for 30 s, the Windows build under Wine, the new-machine checks,
-    # then the ordinary run, whose summary ends it.
-    step cmake --preset asan
+    # target for 30 s, the README's commands on new machines, then the
+    # Windows build under Wine, whose CTest summary ends it.
+    [ -f build-asan/build.ninja ] || step cmake --preset asan
     cmake --build --preset asan
     ctest --preset asan
     bash tools/fuzz.sh 30
+    as_root env DOTWISE_CACHE="$cache" bash tools/fresh-machine.sh
     windows_build
-    as_root bash tools/fresh-machine.sh
-    linux_build ON
-    ctest --preset default
     ;;
 esac

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# The README on brand-new Debian 12, 13 and testing machines: for each release a
-# minimal root is made from the machine's own mirror, this commit is cloned
-# into it and the README's run command must show the "Dotwise" window;
-# `dev.sh package` builds the .deb there, and for a release other than the
-# machine's `dev.sh check` runs the ordinary suites there (Orca, Weston and
-# all). A second new root of the release installs that .deb with apt and
-# the installed program must show its window too. The packages each
-# release's roots download are kept, per release, in the cache folder
-# (apt checks each against the mirror's index before it uses it), and so
-# is the compiler's output of the builds there (ccache).
+# The README on brand-new Debian 12, 13 and testing machines. For each
+# release three minimal roots are unpacked from one image made from the
+# machine's own mirror, and this commit is cloned into the first two, each
+# entered from a bare root shell (no locale, no display unless the step
+# needs one):
+#   - the README's test command as the very first command: it must pass;
+#     `dev.sh package` then builds the .deb there (lintian of that release);
+#   - the README's run command as the very first command: the "Dotwise"
+#     window must appear;
+#   - the .deb installed with apt into the third root: the installed
+#     program's window must appear.
+# The packages the roots download and the compiler's output of their
+# builds (ccache) are kept per release in the cache folder, so roots of one
+# release and later runs share them (apt checks each package against the
+# mirror's index before it uses it). Needs root (chroots, mounts),
+# mmdebstrap, Xvfb, xdotool and git.
 #   tools/fresh-machine.sh [CODENAME ...]     default: bookworm trixie forky
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,23 +24,39 @@ source=$PWD
 releases=("$@")
 [ $# -gt 0 ] || releases=(bookworm trixie forky)
 mirror=$(debian_mirror)
-cache=${DOTWISE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dotwise}/fresh
+cache=$(dotwise_cache)/fresh
 work=$(mktemp -d /var/tmp/dotwise-fresh-XXXXXX)
 roots=()
-xvfb=""
 
-unmount_root() {
-    local root=$1
-    for m in var/cache/ccache var/cache/apt/archives tmp/.X11-unix dev/pts dev sys proc; do
-        mountpoint -q "$root/$m" && umount -l "$root/$m"
+# The processes whose root is the given folder.
+in_root_processes() {
+    local p
+    for p in /proc/[0-9]*; do
+        if [ "$(readlink "$p/root" 2>/dev/null)" = "$1" ]; then echo "${p#/proc/}"; fi
     done
-    return 0
+}
+# Unmounts what new_root mounted, innermost first, once nothing runs in the
+# root any more (a daemon a package started there would keep it busy).
+unmount_root() {
+    local root=$1 m pids
+    pids=$(in_root_processes "$root")
+    if [ -n "$pids" ]; then
+        echo "ending what still runs in $root: $(ps -o comm= -p "${pids//$'\n'/,}" | xargs)"
+        kill -9 $pids 2>/dev/null || true
+        for _ in $(seq 1 100); do
+            [ -z "$(in_root_processes "$root")" ] && break
+            sleep 0.1
+        done
+    fi
+    for m in var/cache/ccache var/cache/apt/archives tmp/.X11-unix dev/pts dev sys proc; do
+        if mountpoint -q "$root/$m"; then umount "$root/$m" || return 1; fi
+    done
 }
 # Unmounts and removes the roots made so far; a root something is still
 # mounted in is left alone.
 cleanup_roots() {
     local root
-    for root in "${roots[@]}"; do unmount_root "$root"; done
+    for root in "${roots[@]}"; do unmount_root "$root" || true; done
     for root in "${roots[@]}"; do
         if findmnt -rn -o TARGET | grep -q "^$root/"; then
             echo "still mounted below $root; not removing it" >&2
@@ -50,9 +72,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=$((200 + $$ % 50))
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=:$display
+# The X server the run command's and the package's windows appear on: its
+# number is the first free one, known once it listens.
+exec 3<> <(:)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+read -r -t 30 display <&3 || { echo "Xvfb did not start" >&2; exit 1; }
+exec 3<&-
+display=:$display
 
 # A new minimal root of a release, unpacked from one minbase image made per
 # release (both roots of a release start from it). Its apt source is as a
@@ -101,16 +127,38 @@ new_root() {
     mount --bind /sys "$root/sys"
     mount --bind /dev "$root/dev"
     mount --bind /dev/pts "$root/dev/pts"
-    mkdir -p "$root/tmp/.X11-unix"
-    mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
     mount --bind "$debs" "$root/var/cache/apt/archives"
 }
 
+# Lets a root's programs reach the check's X server. The test command's
+# root does not get it: its suites start X servers of their own, which
+# would take the host's display numbers in a shared socket folder.
+share_display() {
+    mkdir -p "$1/tmp/.X11-unix"
+    mount --bind /tmp/.X11-unix "$1/tmp/.X11-unix"
+}
+
+# Clones this commit into a root, and keeps its builds' compiler output in
+# the release's cache.
+clone_into() {
+    local root=$1 release=$2
+    git clone --quiet --no-hardlinks "$source" "$root/root/dotwise"
+    git -C "$root/root/dotwise" checkout --quiet "$(git -C "$source" rev-parse HEAD)"
+    mkdir -p "$cache/$release-ccache" "$root/var/cache/ccache"
+    mount --bind "$cache/$release-ccache" "$root/var/cache/ccache"
+}
+
+# Runs a command in a root as from a bare root shell there: no locale, no
+# display, nothing of this machine's environment.
 in_root() {
     local root=$1
     shift
-    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
-        DISPLAY="$DISPLAY" LANG=C.UTF-8 "$@"
+    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin "$@"
+}
+
+# How long a step took, from bash's SECONDS at its start.
+took() {
+    printf '%d min %02d s' $(((SECONDS - $1) / 60)) $(((SECONDS - $1) % 60))
 }
 
 # Installs into a root with apt, as its user would (a dated mirror's
@@ -127,61 +175,70 @@ apt_install() {
 # Waits for the program's window; its process is then ended.
 wait_window() {
     local what=$1 pid=$2 seconds=$3 window
-    window=$(bash "$source/tests/support/wait-window.sh" "$seconds" "$pid") || {
+    window=$(DISPLAY=$display bash "$source/tests/support/wait-window.sh" "$seconds" "$pid") || {
         echo "$what: no window"
         return 1
     }
     echo "$what: the 536x172 Dotwise window is shown"
-    kill "$(xdotool getwindowpid "$window")" 2>/dev/null || true
+    kill "$(DISPLAY=$display xdotool getwindowpid "$window")" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
 
-# The README's commands in a new root of the release, then its package in
-# a second one.
+# The README's test command first in one new root, its run command first
+# in another, the package in a third.
 check_release() {
-    local release=$1 first=$1-first second=$1-second deb
-    new_root "$release" "$first"
-    git clone --quiet --no-hardlinks "$source" "$work/$first/root/dotwise"
-    git -C "$work/$first/root/dotwise" checkout --quiet "$(git -C "$source" rev-parse HEAD)"
-    # ccache is none of the packages the README's commands install, so
-    # having it first changes nothing they do; their builds go through it.
-    mkdir -p "$cache/$release-ccache" "$work/$first/var/cache/ccache"
-    mount --bind "$cache/$release-ccache" "$work/$first/var/cache/ccache"
-    apt_install "$work/$first" "$work/$release-ccache.log" --no-install-recommends ccache
-    local built=(env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=500M
+    local release=$1 tested=$work/$1-test ran=$work/$1-run installed=$work/$1-deb deb t
+    # Not installed by the run command; it only keeps the compiler's output.
+    local cached=(env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=500M
         CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    echo "== bash tools/dev.sh run, as the first command"
-    in_root "$work/$first" "${built[@]}" bash -c 'cd /root/dotwise && bash tools/dev.sh run' \
-        >"$work/$release-run.log" 2>&1 &
-    wait_window "README run command" $! 1200 || { tail -40 "$work/$release-run.log"; return 1; }
-    echo "== bash tools/dev.sh package"
-    in_root "$work/$first" "${built[@]}" bash -c 'cd /root/dotwise && bash tools/dev.sh package' \
-        >"$work/$release-package.log" 2>&1 || { tail -40 "$work/$release-package.log"; return 1; }
-    deb=$(ls "$work/$first"/root/dotwise/build/dotwise_*.deb)
-    echo "built $(basename "$deb"); lintian passed"
-    # The test command runs the ordinary suites on this machine's release.
-    if [ "$release" != "$(debian_codename)" ]; then
-        echo "== bash tools/dev.sh check"
-        in_root "$work/$first" "${built[@]}" bash -c 'cd /root/dotwise && bash tools/dev.sh check' \
-            >"$work/$release-check.log" 2>&1 || { tail -60 "$work/$release-check.log"; return 1; }
-        grep -E 'tests passed|tests failed' "$work/$release-check.log"
-    fi
 
-    new_root "$release" "$second"
-    cp "$deb" "$work/$second/root/"
-    echo "== apt-get install ./$(basename "$deb")"
-    apt_install "$work/$second" "$work/$release-install.log" "/root/$(basename "$deb")"
-    in_root "$work/$second" dotwise >"$work/$release-installed.log" 2>&1 &
-    wait_window "installed package" $! 60 || { tail -20 "$work/$release-installed.log"; return 1; }
-    # The cache keeps only what the mirror still has.
-    in_root "$work/$second" apt-get autoclean -qq
-    # Done with this release: its roots and image go before the next is made.
+    t=$SECONDS
+    new_root "$release" "$(basename "$tested")"
+    clone_into "$tested" "$release"
+    echo "== bash tools/dev.sh test, as the first command"
+    in_root "$tested" env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=500M \
+        bash -c 'cd /root/dotwise && bash tools/dev.sh test' >"$work/$release-test.log" 2>&1 ||
+        { tail -60 "$work/$release-test.log"; return 1; }
+    grep -E 'tests passed|tests failed' "$work/$release-test.log"
+    echo "== bash tools/dev.sh package"
+    in_root "$tested" bash -c 'cd /root/dotwise && bash tools/dev.sh package' \
+        >"$work/$release-package.log" 2>&1 || { tail -40 "$work/$release-package.log"; return 1; }
+    deb=$(ls "$tested"/root/dotwise/build/dotwise_*.deb)
+    cp "$deb" "$work/"
+    deb=$work/$(basename "$deb")
+    echo "built $(basename "$deb"); lintian passed ($(took "$t"))"
     cleanup_roots
-    rm -f "$work/$release.tar"
+
+    t=$SECONDS
+    new_root "$release" "$(basename "$ran")"
+    clone_into "$ran" "$release"
+    share_display "$ran"
+    apt_install "$ran" "$work/$release-ccache.log" --no-install-recommends ccache
+    echo "== bash tools/dev.sh run, as the first command"
+    in_root "$ran" DISPLAY="$display" "${cached[@]}" \
+        bash -c 'cd /root/dotwise && bash tools/dev.sh run' >"$work/$release-run.log" 2>&1 &
+    wait_window "README run command" $! 1200 || { tail -40 "$work/$release-run.log"; return 1; }
+    echo "($(took "$t"))"
+    cleanup_roots
+
+    t=$SECONDS
+    new_root "$release" "$(basename "$installed")"
+    share_display "$installed"
+    cp "$deb" "$installed/root/"
+    echo "== apt-get install ./$(basename "$deb")"
+    apt_install "$installed" "$work/$release-install.log" "/root/$(basename "$deb")"
+    in_root "$installed" DISPLAY="$display" dotwise >"$work/$release-installed.log" 2>&1 &
+    wait_window "installed package" $! 60 || { tail -20 "$work/$release-installed.log"; return 1; }
+    echo "($(took "$t"))"
+    # The cache keeps only what the mirror still has.
+    in_root "$installed" apt-get autoclean -qq
+    cleanup_roots
+    rm -f "$work/$release.tar" "$deb"
 }
 
 for release in "${releases[@]}"; do
+    t=$SECONDS
     check_release "$release"
-    echo "fresh $release: passed"
+    echo "fresh $release: passed in $(took "$t")"
 done
 echo "fresh machine: passed"

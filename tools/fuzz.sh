@@ -2,6 +2,7 @@
 # Builds the libFuzzer targets (clang) and runs each for a while from its
 # committed seeds. A crash leaves its input in the printed folder: add it to
 # tests/fuzz/corpus/<target>/ as a regression case.
+# Needs clang and its libFuzzer runtime (dev.sh release installs them).
 #   tools/fuzz.sh [seconds per target, default 30]
 set -euo pipefail
 cd "$(dirname "$0")/.."

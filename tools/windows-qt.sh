@@ -3,7 +3,9 @@
 # source of the same version as the host's Qt (whose moc, rcc and uic it
 # uses), cross-compiled with mingw-w64, cut down to what the program and its
 # tests use. Built once into a cache folder outside the source tree, keyed by
-# the Qt version and this script's own hash; prints the folder.
+# the Qt version and this script's own hash; prints the folder. Needs what
+# `dev.sh windows` installs (mingw-w64, qt6-base-dev-tools, dpkg-dev), the
+# mirror's source packages, and root the first time, to enable them.
 #   tools/windows-qt.sh            build if needed, print the prefix
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,7 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 package_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
 version=${package_version%%[+-]*}
 key=$(cat "$0" "$here/../cmake/mingw-w64.cmake" | sha256sum | cut -c1-12)
-cache=${DOTWISE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dotwise}
+cache=$(dotwise_cache)
 prefix=$cache/qt-$version-mingw-$key
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"

@@ -21,6 +21,8 @@ export XDG_RUNTIME_DIR="$work/run"
 mkdir -p -m 700 "\$XDG_RUNTIME_DIR"
 export PATH="$work/prefix/bin:\$PATH"
 unset QT_QPA_PLATFORM
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 cd "$work/cwd"
 $exec_line &
 pid=\$!

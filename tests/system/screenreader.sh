@@ -19,6 +19,9 @@ chmod 700 "$work/run"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run
 export XDG_DATA_HOME=$work/home/data XDG_CACHE_HOME=$work/home/cache TMPDIR=$work
 unset QT_QPA_PLATFORM
+# In English under a UTF-8 locale, whatever the caller's.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 exec 3<> <(:)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
