@@ -88,7 +88,7 @@ private:
 
 } // namespace
 
-void AppWindows::retireOnceFocused(QWidget* next)
+void AppWindows::retireOnceAnotherIsFocused()
 {
     QWidget* done = m_done.data();
     if (!done)
@@ -100,12 +100,14 @@ void AppWindows::retireOnceFocused(QWidget* next)
         done->hide();
         QTimer::singleShot(0, done, [done] { delete done; });
     };
+    // Whatever window comes up next has the focus: the next question, the
+    // summary, or the message box of a report their load makes.
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, done,
-                     [retire, next = QPointer<QWidget>(next)](QWindow* focused) {
-                         if (next && focused && focused == next->windowHandle())
+                     [retire, done](QWindow* focused) {
+                         if (focused && focused != done->windowHandle())
                              retire();
                      });
-    // Where the window system activates no window (a headless compositor).
+    // Weston's headless backend activates no window at all.
     QTimer::singleShot(1000, done, retire);
 }
 
@@ -118,10 +120,10 @@ void AppWindows::showQuiz()
 {
     // Each question is a window of its own, gone when the next window is
     // up.
+    retireOnceAnotherIsFocused();
     auto* window = new Question(m_services, m_sound);
     attachToOwner(window);
     setOwnerTakesFocus(false);
-    retireOnceFocused(window);
     window->run();
     retireDone();
     m_done = window;
@@ -129,9 +131,9 @@ void AppWindows::showQuiz()
 
 void AppWindows::showResults(const QString& questionCountText)
 {
+    retireOnceAnotherIsFocused();
     review::Form3 window(m_services, questionCountText);
     attachToOwner(&window);
-    retireOnceFocused(&window);
     // Once the summary is up, the main window may have the focus again:
     // it gets it back when the summary closes.
     QTimer::singleShot(0, &window, [this] { setOwnerTakesFocus(true); });
@@ -162,9 +164,9 @@ void AppWindows::closeAll()
 int run(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dotwise"));
-    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Dotwise"));
+    QApplication::setApplicationName(shell::productTitle);
+    QApplication::setOrganizationName(shell::companyName);
+    QGuiApplication::setDesktopFileName(shell::applicationId);
     shell::presentWindowsAsWindows();
     ignoreStaleFocusOffers();
     const Translations translations(QLocale::system(), QApplication::applicationDirPath());

@@ -27,8 +27,9 @@ public:
 private:
     void attachToOwner(QWidget* window) const;
     void setOwnerTakesFocus(bool takes) const;
-    // The question that was done goes once `next` has the focus.
-    void retireOnceFocused(QWidget* next);
+    // The question that was done goes once the window after it, whichever
+    // it is, has the focus; called before that window is made.
+    void retireOnceAnotherIsFocused();
     void retireDone();
 
     shell::Services m_services;

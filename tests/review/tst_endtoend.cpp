@@ -8,6 +8,7 @@
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +20,7 @@ private Q_SLOTS:
     void wholeTest_data();
     void wholeTest();
     void closingMain_closesReview();
+    void reportsAfterAnswers();
 };
 
 void TestEndToEnd::cleanup()
@@ -88,6 +90,30 @@ void TestEndToEnd::closingMain_closesReview()
     main.close();
     QVERIFY(review.isNull());
     QVERIFY(testing::openWindows().isEmpty());
+}
+
+// A load that reports (a damaged cursor file) shows its box over the
+// window after the answered question: the question is gone by then.
+void TestEndToEnd::reportsAfterAnswers()
+{
+    testing::TestServices t;
+    QFile cursor(t.appDirectory + QStringLiteral("/HAND-M.CUR"));
+    QVERIFY(cursor.open(QIODevice::WriteOnly) && cursor.write("not a cursor") > 0);
+    cursor.close();
+    shell::MessageBoxSink boxes;
+    const shell::Services services{t.session, boxes,     *t.store,       t.clock,
+                                   t.random,  t.desktop, t.appDirectory, t.locale};
+    testing::RecordingSound sound;
+    app::AppWindows windows(services, sound);
+    testing::Player player(QStringLiteral("rw"));
+    shell::Form1 main(services, windows);
+    windows.setOwner(&main);
+    main.show();
+    main.Text1()->setText(QStringLiteral("2"));
+    main.PushButton1()->click();
+    // The main window's, each question's and the summary's.
+    QCOMPARE(player.questionsUnderBoxes, QList<int>(4, 0));
+    main.close();
 }
 
 QTEST_MAIN(TestEndToEnd)

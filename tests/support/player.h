@@ -26,6 +26,7 @@ public:
     Summary summary;
     QStringList answered; // the letters clicked
     int questions = 0;
+    QList<int> questionsUnderBoxes; // shown questions, for each message box
 
 private:
     void step()
@@ -52,7 +53,15 @@ private:
                        testing::itemTexts(results->ListView2())};
             results->PushButton1()->click();
         } else if (modal) {
-            modal->close(); // an unexpected box: never hang
+            // A report's box, read once it has the focus; any other box
+            // is closed too: never hang.
+            if (modal->inherits("QMessageBox") && QApplication::activeWindow() != modal)
+                return;
+            int shown = 0;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                shown += qobject_cast<quiz::Form2*>(w) && w->isVisible();
+            questionsUnderBoxes << shown;
+            modal->close();
         }
     }
     QString m_plan; // r: right, w: wrong, c: close the window
