@@ -54,7 +54,7 @@ QImage drawCellPicture(int pictureNumber, qreal devicePixelRatio)
             QCoreApplication::translate("quiz", "Resource with identifier '%1' not found")
                 .arg(pictureNumber));
     const CellGeometry& g = geometryFor(pictureNumber);
-    const std::bitset<6> dots = raisedDots(QChar(pictureNumber - pictureOffset));
+    const std::bitset<6> dots = raisedDots(letterOfPicture(pictureNumber));
 
     QImage image(qRound(g.width * devicePixelRatio), qRound(g.height * devicePixelRatio),
                  QImage::Format_RGB32);
@@ -88,7 +88,7 @@ QImage drawCellPicture(int pictureNumber, qreal devicePixelRatio)
 
 QString cellDescription(int pictureNumber)
 {
-    const std::bitset<6> dots = raisedDots(QChar(pictureNumber - pictureOffset));
+    const std::bitset<6> dots = raisedDots(letterOfPicture(pictureNumber));
     QStringList raised;
     for (std::size_t dot = 0; dot < dots.size(); ++dot) {
         if (dots.test(dot))

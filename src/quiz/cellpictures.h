@@ -19,6 +19,16 @@ constexpr int firstPicture = 101; // "A"
 constexpr int lastPicture = 126;  // "Z"
 constexpr int pictureOffset = 36; // picture number = character code + 36
 
+// The picture of the n-th letter (1 is A), and the letter a picture shows.
+constexpr int pictureOfLetter(int n)
+{
+    return firstPicture - 1 + n;
+}
+inline QChar letterOfPicture(int pictureNumber)
+{
+    return QChar(pictureNumber - pictureOffset);
+}
+
 // Raised dots of a letter "A".."Z": bit 0 is dot 1 ... bit 5 is dot 6.
 std::bitset<6> raisedDots(QChar letter);
 

@@ -120,9 +120,10 @@ void Form2::showEvent(QShowEvent* event)
 
 QString Form2::ShowRandomCell()
 {
-    const qint16 number = RandomInteger(m_services.clock, m_services.random, 101, 126);
+    const qint16 number =
+        RandomInteger(m_services.clock, m_services.random, firstPicture, lastPicture);
     showCellPicture(m_picture1, m_loadPicture, number);
-    return QString(QChar(number - 36));
+    return QString(letterOfPicture(number));
 }
 
 QString Form2::RandomUnusedLetter()

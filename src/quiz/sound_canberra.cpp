@@ -1,5 +1,7 @@
 #include "sound.h"
 
+#include "shell/services.h"
+
 #include <canberra.h>
 #include <dlfcn.h>
 
@@ -86,8 +88,9 @@ private:
                 m_failed = true;
                 return nullptr;
             }
-            m_api->context_change_props(m_context, CA_PROP_APPLICATION_NAME, "Dotwise",
-                                        CA_PROP_APPLICATION_ID, "org.quillmark.Dotwise", nullptr);
+            m_api->context_change_props(m_context, CA_PROP_APPLICATION_NAME,
+                                        qUtf8Printable(shell::productTitle), CA_PROP_APPLICATION_ID,
+                                        qUtf8Printable(shell::applicationId), nullptr);
         }
         return m_context;
     }

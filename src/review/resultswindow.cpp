@@ -6,7 +6,6 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace review {
@@ -114,15 +113,6 @@ void Form3::LoadResults() noexcept
         e.run(108, [&] { m_listView1->addItem(letter); });
     for (const QString& letter : s.WrongLetters)
         e.run(114, [&] { m_listView2->addItem(letter); });
-}
-
-void Form3::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        m_pushButton1->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void Form3::PushButton1_Click() noexcept

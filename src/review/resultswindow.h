@@ -37,10 +37,6 @@ public:
 
     void PushButton1_Click() noexcept;
 
-protected:
-    // Enter closes the window like its button; Escape like its close box.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     static QString correctHeader();
     static QString wrongHeader();

@@ -50,7 +50,7 @@ void Form4::Form_Load() noexcept
     ErrorReport e(Procedure::Form4_Form_Load, m_services.errors);
     e.run(100, [&] { shell::SetBackColors(this); });
     shell::setCaptionAndIcon(e, 102, this);
-    e.run(106, [&] { quiz::showCellPicture(m_picture1, m_loadPicture, 101); });
+    e.run(106, [&] { quiz::showCellPicture(m_picture1, m_loadPicture, quiz::firstPicture); });
     shell::loadHandCursor(e, 108, 110, m_pointer, m_services.appDirectory);
     // The letter's ink is the scheme's text colour, so on a dark scheme its
     // white ground gives way to the scheme's own.
@@ -79,8 +79,11 @@ void Form4::PushButton1_Click() noexcept
         if (index == 27)
             index = 1;
     });
-    e.run(104, [&] { quiz::showCellPicture(m_picture1, m_loadPicture, index + 100); });
-    e.run(106, [&] { m_label2->setCaption(QString(QChar(char16_t(index + 64)))); });
+    e.run(104,
+          [&] { quiz::showCellPicture(m_picture1, m_loadPicture, quiz::pictureOfLetter(index)); });
+    e.run(106, [&] {
+        m_label2->setCaption(QString(quiz::letterOfPicture(quiz::pictureOfLetter(index))));
+    });
     speakLetter();
     shell::respeakFocus(this);
 }

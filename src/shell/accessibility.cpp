@@ -8,8 +8,6 @@
 namespace shell {
 
 namespace {
-AnnouncementListener listener = nullptr;
-
 const char* const focusHolderProperty = "dotwiseFocusHolder";
 
 QAccessibleInterface* factory(const QString&, QObject* object)
@@ -48,13 +46,6 @@ void announceNameChange(QObject* object)
 {
     QAccessibleEvent changed(object, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
-    if (listener)
-        listener(object);
-}
-
-void setAnnouncementListener(AnnouncementListener newListener)
-{
-    listener = newListener;
 }
 
 void presentAsFocusHolder(QWidget* holder, const QString& name, const QString& description)

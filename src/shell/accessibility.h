@@ -15,11 +15,6 @@ void presentWindowsAsWindows();
 // changed, so a screen reader speaks it.
 void announceNameChange(QObject* object);
 
-// Also hands each announcement to a listener: tests listen here, as the
-// headless platform has no accessibility bridge to carry the event.
-using AnnouncementListener = void (*)(QObject* object);
-void setAnnouncementListener(AnnouncementListener listener);
-
 // A hidden control that only keeps the focus off the visible ones is
 // presented to assistive tools as plain text: its accessible name (what
 // the window says) is spoken, never its own content or an internal name.

@@ -1,6 +1,7 @@
 #include "errorreport.h"
 
 #include "runtime.h"
+#include "services.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -92,7 +93,7 @@ void ErrorReport::fail(int line, const QString& description) noexcept
 
 void logUnhandled(const QString& description) noexcept
 {
-    qWarning("Dotwise: %s", qUtf8Printable(description));
+    qWarning("%s: %s", qUtf8Printable(productTitle), qUtf8Printable(description));
 }
 
 } // namespace shell

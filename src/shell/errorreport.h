@@ -89,8 +89,6 @@ public:
         return value(line, std::forward<Condition>(condition)).value_or(true);
     }
 
-    Procedure procedure() const noexcept { return m_procedure; }
-
 private:
     void fail(int line, const QString& description) noexcept;
 

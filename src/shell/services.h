@@ -9,9 +9,14 @@
 
 namespace shell {
 
+// The program's names: its title, its maker, its id on the desktop (the
+// desktop entry's name, and the sound server's). The setting is kept
+// under the maker and the title.
 inline const QString productTitle = QStringLiteral("Dotwise");
-inline const QString settingsApplication = QStringLiteral("Quillmark");
-inline const QString settingsSection = QStringLiteral("Dotwise");
+inline const QString companyName = QStringLiteral("Quillmark");
+inline const QString applicationId = QStringLiteral("org.quillmark.Dotwise");
+inline const QString& settingsApplication = companyName;
+inline const QString& settingsSection = productTitle;
 
 // What every window is given rather than reaching for globals: tests hand
 // in recorders, temp settings, fixed clocks and generators.

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include <memory>
+
 using namespace shell;
 
 namespace {
@@ -54,6 +56,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void init();
     void cleanup();
     void load_firstStartShowsTwenty();
     void load_restoresStoredTextAsIs();
@@ -76,17 +79,30 @@ private Q_SLOTS:
     void handCursor();
     void pointer_handOverButtonsArrowElsewhere();
     void applicationIcon_hasFourImages();
+
+private:
+    // Hermetic services and a host that records what the window asks for.
+    struct Fixture {
+        testing::TestServices t;
+        testing::StubHost host;
+    };
+    std::unique_ptr<Fixture> m_fixture;
 };
+
+void TestMainWindow::init()
+{
+    m_fixture = std::make_unique<Fixture>();
+}
 
 void TestMainWindow::cleanup()
 {
+    m_fixture.reset();
     QVERIFY(testing::openWindows().isEmpty());
 }
 
 void TestMainWindow::load_firstStartShowsTwenty()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     QCOMPARE(form.Text1()->text(), QStringLiteral("20"));
     QVERIFY(t.errors.messages.isEmpty());
@@ -94,10 +110,9 @@ void TestMainWindow::load_firstStartShowsTwenty()
 
 void TestMainWindow::load_restoresStoredTextAsIs()
 {
-    testing::TestServices t;
+    auto& [t, host] = *m_fixture;
     t.settings.save(settingsApplication, settingsSection, QStringLiteral("Text1"),
                     QStringLiteral("twelve"));
-    testing::StubHost host;
     Form1 form(t.services(), host);
     QCOMPARE(form.Text1()->text(), QStringLiteral("twelve"));
     focusOut(form.Text1());
@@ -107,10 +122,9 @@ void TestMainWindow::load_restoresStoredTextAsIs()
 
 void TestMainWindow::load_setsTitleStatusAndFocus()
 {
-    testing::TestServices t;
+    auto& [t, host] = *m_fixture;
     t.session.LastStatusText = QStringLiteral("stale");
     t.session.LastStatusColor = QStringLiteral("255");
-    testing::StubHost host;
     Form1 form(t.services(), host);
     QCOMPARE(form.windowTitle(), QStringLiteral("Dotwise"));
     QVERIFY(!form.windowIcon().isNull());
@@ -122,8 +136,7 @@ void TestMainWindow::load_setsTitleStatusAndFocus()
 
 void TestMainWindow::text1_writesEveryChange()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     form.Text1()->clear();
     QTest::keyClicks(form.Text1(), QStringLiteral("1"));
@@ -154,8 +167,7 @@ void TestMainWindow::text1_lostFocus()
 {
     QFETCH(QString, typed);
     QFETCH(QString, after);
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     form.Text1()->setText(typed);
     focusOut(form.Text1());
@@ -165,8 +177,7 @@ void TestMainWindow::text1_lostFocus()
 
 void TestMainWindow::text1_gotFocusSelectsAll()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     form.Text1()->setText(QStringLiteral("123"));
     form.Text1()->deselect();
@@ -177,10 +188,9 @@ void TestMainWindow::text1_gotFocusSelectsAll()
 
 void TestMainWindow::text1_refusedWriteNeverEscapes()
 {
-    testing::TestServices t;
+    auto& [t, host] = *m_fixture;
     testing::RefusingStore refusing;
     t.store = &refusing;
-    testing::StubHost host;
     Form1 form(t.services(), host);
     QTest::keyClicks(form.Text1(), QStringLiteral("5"));
     focusOut(form.Text1());
@@ -208,8 +218,7 @@ void TestMainWindow::startTest()
     QFETCH(QString, count);
     QFETCH(int, questions);
     QFETCH(int, reportedLine);
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     bool pendingDuringQuiz = true;
     host.onQuiz = [&](int) {
@@ -232,8 +241,7 @@ void TestMainWindow::startTest()
 
 void TestMainWindow::startTest_earlyCloseStops()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     host.onQuiz = [&](int question) {
         if (question < 3) {
@@ -249,8 +257,7 @@ void TestMainWindow::startTest_earlyCloseStops()
 
 void TestMainWindow::startTest_resetsCountersAndKeepsStatus()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     form.Text1()->setText(QStringLiteral("2"));
     host.onQuiz = [&](int) {
@@ -276,8 +283,7 @@ void TestMainWindow::startTest_resetsCountersAndKeepsStatus()
 
 void TestMainWindow::startTest_largestCountEndsWithoutReport()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     host.onQuiz = [&](int) { t.session.QuestionPending = false; };
     form.Text1()->setText(QStringLiteral("32767"));
@@ -289,8 +295,7 @@ void TestMainWindow::startTest_largestCountEndsWithoutReport()
 
 void TestMainWindow::review_twiceSetsIndexEachTime()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     form.PushButton2_Click();
     QCOMPARE(t.session.ReviewIndex, qint16(1));
@@ -302,8 +307,7 @@ void TestMainWindow::review_twiceSetsIndexEachTime()
 
 void TestMainWindow::close_endsWithOtherWindows()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -314,8 +318,7 @@ void TestMainWindow::close_endsWithOtherWindows()
 
 void TestMainWindow::skin_absentKeepsWhite()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     auto skin = std::make_unique<RecordingSkin>();
     RecordingSkin* calls = skin.get();
     Form1 form(t.services(), host, std::move(skin));
@@ -326,9 +329,8 @@ void TestMainWindow::skin_absentKeepsWhite()
 
 void TestMainWindow::skin_presentColoursAndCallsInOrder()
 {
-    testing::TestServices t;
+    auto& [t, host] = *m_fixture;
     writeFile(appFile(t.appDirectory, skinFile), "QPushButton { color: navy; }");
-    testing::StubHost host;
     auto skin = std::make_unique<RecordingSkin>();
     RecordingSkin* calls = skin.get();
     Form1 form(t.services(), host, std::move(skin));
@@ -359,10 +361,9 @@ void TestMainWindow::handCursor()
     QFETCH(QByteArray, file);
     QFETCH(bool, loaded);
     QFETCH(int, reportedLine);
-    testing::TestServices t;
+    auto& [t, host] = *m_fixture;
     if (!file.isEmpty())
         writeFile(appFile(t.appDirectory, handCursorFile), file);
-    testing::StubHost host;
     Form1 form(t.services(), host);
     QCOMPARE(form.pointer().mouseIcon().has_value(), loaded);
     if (loaded)
@@ -378,8 +379,7 @@ void TestMainWindow::handCursor()
 
 void TestMainWindow::pointer_handOverButtonsArrowElsewhere()
 {
-    testing::TestServices t;
-    testing::StubHost host;
+    auto& [t, host] = *m_fixture;
     Form1 form(t.services(), host);
     QCOMPARE(form.pointer().pointer(), 0);
     testing::moveMouseOver(form.PushButton1());
