@@ -28,16 +28,6 @@ QColor buttonFaceColor()
     return QApplication::palette().color(QPalette::Active, QPalette::Button);
 }
 
-QColor windowBackgroundColor()
-{
-    return QApplication::palette().color(QPalette::Active, QPalette::Base);
-}
-
-QColor windowTextColor()
-{
-    return QApplication::palette().color(QPalette::Active, QPalette::Text);
-}
-
 double contrastRatio(const QColor& a, const QColor& b)
 {
     const auto luminance = [](const QColor& c) {
@@ -65,36 +55,97 @@ bool schemeTakesWhite()
     return true;
 }
 
+namespace {
+
+// What the definitions and the loads asked of a control's colours, kept on
+// the control so that they can be decided again for another scheme: a
+// fixed colour, or a tag naming a colour of the scheme.
+const char* const groundProperty = "dotwiseGround";
+const char* const inkProperty = "dotwiseInk";
+const char* const fontProperty = "dotwiseFont";
+constexpr char faceTag[] = "face";   // the scheme's button face
+constexpr char baseTag[] = "base";   // the scheme's text-field ground
+constexpr char textTag[] = "text";   // the scheme's text-field ink
+constexpr char whiteTag[] = "white"; // white, or the scheme's pair: "white <role>"
+
+// The one place where a control's colours are decided: from what was asked
+// of it and the scheme in use. Only the roles set here are the control's
+// own; the others follow its window and the scheme.
+void decideColours(QWidget* widget)
+{
+    const QVariant ground = widget->property(groundProperty);
+    const QVariant ink = widget->property(inkProperty);
+    if (!ground.isValid() && !ink.isValid())
+        return;
+    const QPalette scheme = QApplication::palette();
+    const auto schemeColour = [&](QPalette::ColorRole role) {
+        return scheme.color(QPalette::Active, role);
+    };
+    QPalette palette;
+    if (ground.typeId() == QMetaType::QColor) {
+        palette.setColor(QPalette::Window, ground.value<QColor>());
+    } else if (const QByteArray tag = ground.toByteArray(); tag == faceTag) {
+        palette.setColor(QPalette::Window, schemeColour(QPalette::Button));
+    } else if (tag == baseTag) {
+        palette.setColor(QPalette::Window, schemeColour(QPalette::Base));
+    } else if (tag.startsWith(whiteTag)) {
+        const auto role = QPalette::ColorRole(tag.mid(tag.indexOf(' ') + 1).toInt());
+        if (schemeTakesWhite()) {
+            palette.setColor(QPalette::Window, Qt::white);
+        } else {
+            // White would hide the scheme's light inks.
+            const QPalette::ColorRole pair = role == QPalette::Base     ? QPalette::Text
+                                             : role == QPalette::Button ? QPalette::ButtonText
+                                                                        : QPalette::WindowText;
+            palette.setColor(QPalette::Window, schemeColour(role));
+            palette.setColor(QPalette::WindowText, schemeColour(pair));
+        }
+    }
+    if (ink.isValid()) {
+        const QColor colour =
+            ink.typeId() == QMetaType::QColor ? ink.value<QColor>() : schemeColour(QPalette::Text);
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::Text, colour);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(ground.isValid());
+}
+
+void askGround(QWidget* widget, const QVariant& ground)
+{
+    widget->setProperty(groundProperty, ground);
+    decideColours(widget);
+}
+
+} // namespace
+
 void setWhiteBackColor(QWidget* widget, QPalette::ColorRole ground)
 {
-    if (schemeTakesWhite()) {
-        setBackColor(widget, Qt::white);
-        return;
-    }
-    const QPalette scheme = QApplication::palette();
-    const QPalette::ColorRole ink = ground == QPalette::Base     ? QPalette::Text
-                                    : ground == QPalette::Button ? QPalette::ButtonText
-                                                                 : QPalette::WindowText;
-    setBackColor(widget, scheme.color(QPalette::Active, ground));
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, scheme.color(QPalette::Active, ink));
-    widget->setPalette(palette);
+    askGround(widget, QByteArray(whiteTag) + ' ' + QByteArray::number(int(ground)));
 }
 
 void setBackColor(QWidget* widget, const QColor& color)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    askGround(widget, color);
 }
 
 void setForeColor(QWidget* widget, const QColor& color)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    widget->setPalette(palette);
+    widget->setProperty(inkProperty, color);
+    decideColours(widget);
+}
+
+void setWindowColours(QWidget* widget)
+{
+    widget->setProperty(groundProperty, QByteArray(baseTag));
+    widget->setProperty(inkProperty, QByteArray(textTag));
+    decideColours(widget);
+}
+
+void setDefinedFont(QWidget* widget, const QFont& font)
+{
+    widget->setProperty(fontProperty, font);
+    widget->setFont(font);
 }
 
 QColor colorFromPacked(qint32 packed)
@@ -129,20 +180,85 @@ template <typename Visit> void forEachControl(QWidget* parent, Visit&& visit)
 
 void colourControls(QWidget* window)
 {
-    const QColor face = buttonFaceColor();
-    setBackColor(window, face);
+    const QByteArray face(faceTag);
+    askGround(window, face);
     forEachControl(window, [&](QWidget* control) {
         // A picture box is a QLabel underneath but keeps its own colour.
         if (takesBackColor(control) && !control->inherits("shell::PictureBox"))
-            setBackColor(control, face);
+            askGround(control, face);
     });
 }
+
+// The skin's rules for dark schemes select on this.
+void markScheme(QWidget* window)
+{
+    window->setProperty("scheme", schemeTakesWhite() ? "light" : "dark");
+}
+
+// Decides a window's colours and fonts again once the desktop has changed
+// its scheme or font while the window is open, so that it looks as it
+// would had it been opened under them.
+class SchemeFollower final : public QObject {
+public:
+    explicit SchemeFollower(QWidget* window) : QObject(window), m_window(window) { remember(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched == m_window &&
+            (type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange ||
+             type == QEvent::FontChange || type == QEvent::ApplicationFontChange) &&
+            (m_palette != QApplication::palette() || m_font != QApplication::font()))
+            guarded([&] { restyle(); });
+        return false;
+    }
+
+private:
+    void remember()
+    {
+        m_palette = QApplication::palette();
+        m_font = QApplication::font();
+    }
+
+    void restyle()
+    {
+        remember();
+        // A style sheet keeps the colours and fonts it found at its first
+        // polish and puts them back when it goes: it goes first, and comes
+        // back once they are decided, as when the window was built.
+        const QString skin = m_window->styleSheet();
+        if (!skin.isEmpty())
+            m_window->setStyleSheet(QString());
+        const auto again = [](QWidget* widget) {
+            decideColours(widget);
+            // A control without a font of its own takes its window's again.
+            const QVariant font = widget->property(fontProperty);
+            widget->setFont(font.isValid() ? font.value<QFont>() : QFont());
+        };
+        again(m_window);
+        forEachControl(m_window, again);
+        if (m_window->property("scheme").isValid())
+            markScheme(m_window);
+        if (!skin.isEmpty())
+            m_window->setStyleSheet(skin);
+    }
+
+    QWidget* m_window;
+    QPalette m_palette;
+    QFont m_font;
+};
 
 } // namespace
 
 void SetBackColors(QWidget* window)
 {
     colourControls(window);
+}
+
+void followScheme(QWidget* window)
+{
+    window->installEventFilter(new SchemeFollower(window));
 }
 
 QIcon applicationIcon()
@@ -244,8 +360,7 @@ void StyleSheetSkin::applyWindow(QWidget* window)
 {
     if (!window)
         raise(ErrorNumber::InvalidCall);
-    // The skin's rules for dark schemes select on this.
-    window->setProperty("scheme", schemeTakesWhite() ? "light" : "dark");
+    markScheme(window);
     // Added after the window's own rules, so the skin wins where both speak.
     window->setStyleSheet(window->styleSheet() + QLatin1Char('\n') + m_styleSheet);
 }

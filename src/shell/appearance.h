@@ -15,8 +15,6 @@ namespace shell {
 
 // System colours of the user's scheme.
 QColor buttonFaceColor();
-QColor windowBackgroundColor();
-QColor windowTextColor();
 
 // Contrast of two colours as WCAG measures it: 1 (none) to 21 (black on white).
 double contrastRatio(const QColor& a, const QColor& b);
@@ -26,12 +24,23 @@ double contrastRatio(const QColor& a, const QColor& b);
 // dark and black high-contrast ones, whose light inks white would hide.
 bool schemeTakesWhite();
 
+// A control's colours are asked for here and decided for the scheme in
+// use; a window that follows the scheme has them decided again when the
+// scheme changes.
 void setBackColor(QWidget* widget, const QColor& color);
 // The white ground of the window definitions where the scheme takes it;
 // otherwise the scheme's own pair: `ground` (Window, Base or Button) with
 // the ink that goes with it.
 void setWhiteBackColor(QWidget* widget, QPalette::ColorRole ground = QPalette::Window);
 void setForeColor(QWidget* widget, const QColor& color);
+// The system's window colours (the scheme's text-field ground and ink).
+void setWindowColours(QWidget* widget);
+// A font of the window definitions, set again when the application's font
+// changes.
+void setDefinedFont(QWidget* widget, const QFont& font);
+// Decides the window's colours, fonts and skin again when the desktop
+// changes its scheme or font while the window is open.
+void followScheme(QWidget* window);
 
 // Colours packed as red + 256 * green + 65536 * blue.
 QColor colorFromPacked(qint32 packed);

@@ -96,7 +96,7 @@ QWidget* createControl(const ControlDef& def, const char* context, QWidget* cont
     }
     case K::PushButton: {
         auto* button = new PushButton(text, container);
-        button->setFont(makeFont(pushButtonFont));
+        setDefinedFont(button, makeFont(pushButtonFont));
         return button;
     }
     case K::Label: {
@@ -159,8 +159,9 @@ FormControls buildForm(const FormDef& definition, QWidget* window)
     window->setWindowTitle(QString::fromLatin1(definition.name));
     window->setFixedSize(twipsToPixels(definition.clientWidth),
                          twipsToPixels(definition.clientHeight));
-    window->setFont(makeFont(definition.font));
+    setDefinedFont(window, makeFont(definition.font));
     setWhiteBackColor(window);
+    followScheme(window);
 
     FormControls controls;
     std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -173,13 +174,11 @@ FormControls buildForm(const FormDef& definition, QWidget* window)
         control->setGeometry(twipsToPixels(def.left), twipsToPixels(def.top),
                              twipsToPixels(def.width), twipsToPixels(def.height));
         if (def.font)
-            control->setFont(makeFont(*def.font));
+            setDefinedFont(control, makeFont(*def.font));
         if (def.look & WhiteBackground)
             setWhiteBackColor(control);
-        if (def.look & WindowColours) {
-            setBackColor(control, windowBackgroundColor());
-            setForeColor(control, windowTextColor());
-        }
+        if (def.look & WindowColours)
+            setWindowColours(control);
         if (auto* label = qobject_cast<QLabel*>(control)) {
             if (auto* flat = qobject_cast<Label*>(control))
                 flat->setFlatBorder(def.look & FlatBorder);

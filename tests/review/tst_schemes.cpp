@@ -161,16 +161,19 @@ private Q_SLOTS:
 
 private:
     QPalette m_default;
+    QFont m_font;
 };
 
 void TestSchemes::initTestCase()
 {
     m_default = QApplication::palette();
+    m_font = QApplication::font();
 }
 
 void TestSchemes::cleanup()
 {
     QApplication::setPalette(m_default);
+    QApplication::setFont(m_font);
     QVERIFY(testing::openWindows().isEmpty());
 }
 
@@ -178,18 +181,31 @@ void TestSchemes::everyTextReads_data()
 {
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("openedUnder"); // the scheme before a live switch, if any
+    const auto windows = {"main", "main unskinned", "question", "summary", "review", "message box"};
     for (const char* scheme :
          {"default", "darker", "breeze dark", "high contrast black", "high contrast white"})
-        for (const char* window :
-             {"main", "main unskinned", "question", "summary", "review", "message box"})
-            QTest::addRow("%s, %s", scheme, window) << scheme << window;
+        for (const char* window : windows)
+            QTest::addRow("%s, %s", scheme, window) << scheme << window << QString();
+    // The desktop switches while the window is open, with its font.
+    for (const auto& [from, to] : {std::pair{"default", "darker"}, std::pair{"darker", "default"},
+                                   std::pair{"breeze dark", "high contrast black"}})
+        for (const char* window : windows)
+            QTest::addRow("%s, %s, switched from %s", to, window, from) << to << window << from;
 }
 
 void TestSchemes::everyTextReads()
 {
     QFETCH(QString, scheme);
     QFETCH(QString, window);
-    QApplication::setPalette(schemePalette(scheme, m_default));
+    QFETCH(QString, openedUnder);
+    const QFont font = QApplication::font();
+    if (!openedUnder.isEmpty()) {
+        QApplication::setPalette(schemePalette(openedUnder, m_default));
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+    } else {
+        QApplication::setPalette(schemePalette(scheme, m_default));
+    }
     const bool byDefault = scheme == u"default";
 
     testing::TestServices t;
@@ -204,32 +220,51 @@ void TestSchemes::everyTextReads()
     testing::scriptQuestion(t, 2, 'K', "BAD");
     testing::StubHost host;
     testing::RecordingSound sound;
-    std::unique_ptr<QWidget> form;
-    if (window.startsWith(u"main"))
-        form = std::make_unique<shell::Form1>(t.services(), host);
-    else if (window == u"question")
-        form = std::make_unique<quiz::Form2>(t.services(), sound);
-    else if (window == u"summary")
-        form = std::make_unique<review::Form3>(t.services(), QStringLiteral("4"));
-    else if (window == u"review")
-        form = std::make_unique<review::Form4>(t.services());
-
+    const auto open = [&]() -> std::unique_ptr<QWidget> {
+        std::unique_ptr<QWidget> form;
+        if (window.startsWith(u"main"))
+            form = std::make_unique<shell::Form1>(t.services(), host);
+        else if (window == u"question")
+            form = std::make_unique<quiz::Form2>(t.services(), sound);
+        else if (window == u"summary")
+            form = std::make_unique<review::Form3>(t.services(), QStringLiteral("4"));
+        else if (window == u"review")
+            form = std::make_unique<review::Form4>(t.services());
+        else // as the error report shows it
+            form = std::make_unique<QMessageBox>(
+                QMessageBox::Warning, QStringLiteral("Application Error"),
+                QStringLiteral("Overflow\r\nin Dotwise2021/08/31."
+                               "Form1.PushButton1_Click at line 108"),
+                QMessageBox::Ok);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return nullptr;
+        // A selection is drawn in the scheme's own highlight pair.
+        for (QLineEdit* edit : form->findChildren<QLineEdit*>())
+            edit->deselect();
+        return form;
+    };
+    const std::unique_ptr<QWidget> form = open();
+    QVERIFY(form);
     QWidget* shown = form.get();
-    std::unique_ptr<QMessageBox> box;
-    if (!form) {
-        // As the error report shows it.
-        box =
-            std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Application Error"),
-                                          QStringLiteral("Overflow\r\nin Dotwise2021/08/31."
-                                                         "Form1.PushButton1_Click at line 108"),
-                                          QMessageBox::Ok);
-        shown = box.get();
+    if (!openedUnder.isEmpty()) {
+        QApplication::setFont(font);
+        QApplication::setPalette(schemePalette(scheme, m_default));
+        // It looks as it would, had it been opened under the new scheme
+        // (Qt's own box keeps the size it was opened with).
+        QImage expected;
+        if (window != u"message box") {
+            testing::scriptQuestion(t, 2, 'K', "BAD");
+            expected = open()->grab().toImage();
+            QVERIFY(!expected.isNull());
+        }
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        for (QLineEdit* edit : shown->findChildren<QLineEdit*>())
+            edit->deselect();
+        if (!expected.isNull())
+            QTRY_COMPARE(shown->grab().toImage(), expected);
     }
-    shown->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shown));
-    // A selection is drawn in the scheme's own highlight pair.
-    for (QLineEdit* edit : shown->findChildren<QLineEdit*>())
-        edit->deselect();
 
     const auto check = [&](const QString& state) {
         const QImage image = shown->grab().toImage();
