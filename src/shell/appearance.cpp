@@ -10,11 +10,15 @@
 #include <QEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTreeView>
 #include <QWidget>
 #include <QtEndian>
 
@@ -68,6 +72,35 @@ constexpr char baseTag[] = "base";   // the scheme's text-field ground
 constexpr char textTag[] = "text";   // the scheme's text-field ink
 constexpr char whiteTag[] = "white"; // white, or the scheme's pair: "white <role>"
 
+// A list's header in Qt's own Fusion look where white would hide the
+// scheme's light ink: the Windows styles draw its face from the system's
+// visual theme, light whatever the scheme, and its text in the scheme's
+// ink. Elsewhere the application's style draws it.
+void decideHeader(QTreeView* list)
+{
+    QHeaderView* header = list->header();
+    const char* const plainProperty = "dotwisePlainHeader";
+    const bool plain = !schemeTakesWhite() &&
+                       QApplication::style()->name().compare(u"fusion", Qt::CaseInsensitive) != 0;
+    auto* own = header->property(plainProperty).value<QStyle*>();
+    if (plain && !own) {
+        own = QStyleFactory::create(QStringLiteral("Fusion"));
+        if (!own)
+            return;
+        own->setParent(header);
+        header->setProperty(plainProperty, QVariant::fromValue(own));
+        header->setStyle(own);
+    } else if (!plain && own) {
+        header->setStyle(nullptr);
+        header->setProperty(plainProperty, QVariant());
+        delete own;
+    } else {
+        return;
+    }
+    // The list lays out its rows below the header's new height.
+    QMetaObject::invokeMethod(list, "updateGeometries");
+}
+
 // The one place where a control's colours are decided: from what was asked
 // of it and the scheme in use. Only the roles set here are the control's
 // own; the others follow its window and the scheme.
@@ -109,6 +142,8 @@ void decideColours(QWidget* widget)
     }
     widget->setPalette(palette);
     widget->setAutoFillBackground(ground.isValid());
+    if (auto* list = qobject_cast<QTreeView*>(widget))
+        decideHeader(list);
 }
 
 void askGround(QWidget* widget, const QVariant& ground)
