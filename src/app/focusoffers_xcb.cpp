@@ -59,8 +59,9 @@ private:
 
 void ignoreStaleFocusOffers()
 {
+    // The offscreen platform offers the X11 interface without a connection.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    if (!x11 || !x11->connection())
         return;
     // Lives as long as the application, which removes it when it goes.
     static StaleFocusOfferFilter filter(x11->connection());
