@@ -6,13 +6,15 @@
 #   tools/dev.sh test     installs what the suites need, builds, runs every
 #                         suite of this machine (check: the same)
 #   tools/dev.sh release  the release checks: every suite under the
-#                         sanitizers, the fuzzers, the new-machine roots, the
-#                         Windows build under Wine (needs root and downloads)
+#                         sanitizers, the fuzzers, the test command first on
+#                         new Debian 12, 13 and testing roots, the Windows
+#                         build under Wine (needs root and downloads)
 #   tools/dev.sh package  installs what is missing, builds the Debian package
 #   tools/dev.sh bench    installs what is missing, builds, prints the timings
 #   tools/dev.sh windows  builds Qt for Windows once, cross-builds Dotwise, runs
 #                         its tests under Wine and builds the installer
-#   tools/dev.sh fresh    the new-machine roots alone
+#   tools/dev.sh fresh    the whole new-machine check: the test command, the
+#                         run command and the package each on new roots
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/debian.sh
@@ -173,14 +175,15 @@ bench)
     QT_QPA_PLATFORM=offscreen ./build/bench/dotwise-bench
     ;;
 windows) windows_build ;;
-fresh) as_root env DOTWISE_CACHE="$cache" bash tools/fresh-machine.sh ;;
+fresh) as_root env DOTWISE_CACHE="$cache" bash tools/fresh-machine.sh --all ;;
 test)
     linux_build ON
     ctest --preset default
     ;;
 release)
     # Every suite under AddressSanitizer + UBSan with leak checks, each fuzz
-    # target for 30 s, the README's commands on new machines, then the
+    # target for 30 s, the README's test command first on new machines (the
+    # whole check, `fresh`, does not fit CI's time on two cores), then the
     # Windows build under Wine, whose CTest summary ends it.
     [ -f build-asan/build.ninja ] || step cmake --preset asan
     cmake --build --preset asan

@@ -1,30 +1,35 @@
 #!/usr/bin/env bash
 # The README on brand-new Debian 12, 13 and testing machines. For each
-# release three minimal roots are unpacked from one image made from the
-# machine's own mirror, and this commit is cloned into the first two, each
-# entered from a bare root shell (no locale, no display unless the step
-# needs one):
-#   - the README's test command as the very first command: it must pass;
-#     `dev.sh package` then builds the .deb there (lintian of that release);
-#   - the README's run command as the very first command: the "Dotwise"
-#     window must appear;
-#   - the .deb installed with apt into the third root: the installed
-#     program's window must appear.
+# release, minimal roots are unpacked from one image made from the
+# machine's own mirror, and each is entered from a bare root shell (no
+# locale, no display unless the step needs one). In the first, this commit's
+# README test command is the very first command: it must pass. With --all,
+# two more: the README's run command as the very first command in a second
+# root (the "Dotwise" window must appear), and the .deb that `dev.sh
+# package` built in the first installed with apt into a third (the
+# installed program's window must appear).
 # The packages the roots download and the compiler's output of their
 # builds (ccache) are kept per release in the cache folder, so roots of one
 # release and later runs share them (apt checks each package against the
-# mirror's index before it uses it). Needs root (chroots, mounts),
+# mirror's index before it uses it); roots of this machine's own release
+# share its own builds' compiler output, the same compiler's. Needs root (chroots, mounts),
 # mmdebstrap, Xvfb, xdotool and git.
-#   tools/fresh-machine.sh [CODENAME ...]     default: bookworm trixie forky
+#   tools/fresh-machine.sh [--all] [CODENAME ...]   default: bookworm trixie forky
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || { echo "fresh-machine.sh makes chroots: run it as root" >&2; exit 1; }
 source=$PWD
 . tools/debian.sh
+all=false
+if [ "${1:-}" = --all ]; then
+    all=true
+    shift
+fi
 releases=("$@")
 [ $# -gt 0 ] || releases=(bookworm trixie forky)
 mirror=$(debian_mirror)
 cache=$(dotwise_cache)/fresh
+own_ccache=$(dotwise_cache)/ccache
 work=$(mktemp -d /var/tmp/dotwise-fresh-XXXXXX)
 roots=()
 
@@ -74,11 +79,14 @@ trap cleanup EXIT
 
 # The X server the run command's and the package's windows appear on: its
 # number is the first free one, known once it listens.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-read -r -t 30 display <&3 || { echo "Xvfb did not start" >&2; exit 1; }
-exec 3<&-
-display=:$display
+display=""
+if $all; then
+    exec 3<> <(:)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    read -r -t 30 display <&3 || { echo "Xvfb did not start" >&2; exit 1; }
+    exec 3<&-
+    display=:$display
+fi
 
 # A new minimal root of a release, unpacked from one minbase image made per
 # release (both roots of a release start from it). Its apt source is as a
@@ -144,8 +152,10 @@ clone_into() {
     local root=$1 release=$2
     git clone --quiet --no-hardlinks "$source" "$root/root/dotwise"
     git -C "$root/root/dotwise" checkout --quiet "$(git -C "$source" rev-parse HEAD)"
-    mkdir -p "$cache/$release-ccache" "$root/var/cache/ccache"
-    mount --bind "$cache/$release-ccache" "$root/var/cache/ccache"
+    local objects=$cache/$release-ccache
+    [ "$release" = "$(debian_codename)" ] && objects=$own_ccache
+    mkdir -p "$objects" "$root/var/cache/ccache"
+    mount --bind "$objects" "$root/var/cache/ccache"
 }
 
 # Runs a command in a root as from a bare root shell there: no locale, no
@@ -184,29 +194,35 @@ wait_window() {
     wait "$pid" 2>/dev/null || true
 }
 
-# The README's test command first in one new root, its run command first
-# in another, the package in a third.
+# The README's test command first in one new root; with --all, its run
+# command first in another and the package in a third.
 check_release() {
     local release=$1 tested=$work/$1-test ran=$work/$1-run installed=$work/$1-deb deb t
     # Not installed by the run command; it only keeps the compiler's output.
-    local cached=(env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=500M
+    local cached=(env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=2G
         CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
     t=$SECONDS
     new_root "$release" "$(basename "$tested")"
     clone_into "$tested" "$release"
     echo "== bash tools/dev.sh test, as the first command"
-    in_root "$tested" env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=500M \
+    in_root "$tested" env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=2G \
         bash -c 'cd /root/dotwise && bash tools/dev.sh test' >"$work/$release-test.log" 2>&1 ||
         { tail -60 "$work/$release-test.log"; return 1; }
     grep -E 'tests passed|tests failed' "$work/$release-test.log"
+    echo "($(took "$t"))"
+    if ! $all; then
+        cleanup_roots
+        rm -f "$work/$release.tar"
+        return 0
+    fi
     echo "== bash tools/dev.sh package"
     in_root "$tested" bash -c 'cd /root/dotwise && bash tools/dev.sh package' \
         >"$work/$release-package.log" 2>&1 || { tail -40 "$work/$release-package.log"; return 1; }
     deb=$(ls "$tested"/root/dotwise/build/dotwise_*.deb)
     cp "$deb" "$work/"
     deb=$work/$(basename "$deb")
-    echo "built $(basename "$deb"); lintian passed ($(took "$t"))"
+    echo "built $(basename "$deb"); lintian passed"
     cleanup_roots
 
     t=$SECONDS
