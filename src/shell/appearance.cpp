@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTreeView>
 #include <QWidget>
 #include <QtEndian>
@@ -241,11 +242,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         const QEvent::Type type = event->type();
-        if (watched == m_window &&
+        if (watched == m_window && !m_pending &&
             (type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange ||
-             type == QEvent::FontChange || type == QEvent::ApplicationFontChange) &&
-            (m_palette != QApplication::palette() || m_font != QApplication::font()))
-            guarded([&] { restyle(); });
+             type == QEvent::FontChange || type == QEvent::ApplicationFontChange ||
+             type == QEvent::StyleChange) &&
+            (m_palette != QApplication::palette() || m_font != QApplication::font())) {
+            // Once the change is whole: a platform theme changes the
+            // palette, the font and the style one after another, and the
+            // style change walks every widget's style sheet meanwhile.
+            m_pending = true;
+            QTimer::singleShot(0, this, [this] {
+                m_pending = false;
+                guarded([this] { restyle(); });
+            });
+        }
         return false;
     }
 
@@ -282,6 +292,7 @@ private:
     QWidget* m_window;
     QPalette m_palette;
     QFont m_font;
+    bool m_pending = false;
 };
 
 } // namespace
