@@ -116,6 +116,11 @@ void decideColours(QWidget* widget)
         return scheme.color(QPalette::Active, role);
     };
     QPalette palette;
+    // The scheme's ink, set as the control's own where white would hide it:
+    // the Windows styles draw a frame's title in their visual theme's ink
+    // unless the palette names one.
+    if (ground.isValid() && !schemeTakesWhite())
+        palette.setColor(QPalette::WindowText, schemeColour(QPalette::WindowText));
     if (ground.typeId() == QMetaType::QColor) {
         palette.setColor(QPalette::Window, ground.value<QColor>());
     } else if (const QByteArray tag = ground.toByteArray(); tag == faceTag) {
