@@ -72,9 +72,9 @@ esac
 if [ "$mode" = release ] || [ "$mode" = windows ]; then
     # mingw-w64 and Debian's Qt source for the Windows Qt, Wine to run it,
     # NSIS for the installer; pefile reads what the Windows files say of
-    # themselves.
+    # themselves; ImageMagick shoots the windows in high contrast.
     packages+=(qt6-base-dev-tools dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
-        nsis xvfb xauth xdotool x11-utils unzip python3-pefile)
+        nsis xvfb xauth xdotool x11-utils unzip python3-pefile imagemagick openbox)
 fi
 
 # A dated mirror may serve a Release file past its Valid-Until date (Debian
