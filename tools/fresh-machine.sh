@@ -198,16 +198,17 @@ wait_window() {
 # command first in another and the package in a third.
 check_release() {
     local release=$1 tested=$work/$1-test ran=$work/$1-run installed=$work/$1-deb deb t
-    # Not installed by the run command; it only keeps the compiler's output.
-    local cached=(env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=2G
-        CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    # Where the builds keep the compiler's output. The test command uses
+    # ccache of itself; the run command, which does not install it, is told to.
+    local cached=(env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=2G)
+    local launchers=(CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
     t=$SECONDS
     new_root "$release" "$(basename "$tested")"
     clone_into "$tested" "$release"
     echo "== bash tools/dev.sh test, as the first command"
-    in_root "$tested" env CCACHE_DIR=/var/cache/ccache CCACHE_MAXSIZE=2G \
-        bash -c 'cd /root/dotwise && bash tools/dev.sh test' >"$work/$release-test.log" 2>&1 ||
+    in_root "$tested" "${cached[@]}" bash -c 'cd /root/dotwise && bash tools/dev.sh test' \
+        >"$work/$release-test.log" 2>&1 ||
         { tail -60 "$work/$release-test.log"; return 1; }
     grep -E 'tests passed|tests failed' "$work/$release-test.log"
     echo "($(took "$t"))"
@@ -231,7 +232,7 @@ check_release() {
     share_display "$ran"
     apt_install "$ran" "$work/$release-ccache.log" --no-install-recommends ccache
     echo "== bash tools/dev.sh run, as the first command"
-    in_root "$ran" DISPLAY="$display" "${cached[@]}" \
+    in_root "$ran" DISPLAY="$display" "${cached[@]}" "${launchers[@]}" \
         bash -c 'cd /root/dotwise && bash tools/dev.sh run' >"$work/$release-run.log" 2>&1 &
     wait_window "README run command" $! 1200 || { tail -40 "$work/$release-run.log"; return 1; }
     echo "($(took "$t"))"
