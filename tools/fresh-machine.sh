@@ -12,8 +12,8 @@
 # builds (ccache) are kept per release in the cache folder, so roots of one
 # release and later runs share them (apt checks each package against the
 # mirror's index before it uses it); roots of this machine's own release
-# share its own builds' compiler output, the same compiler's. Needs root (chroots, mounts),
-# mmdebstrap, Xvfb, xdotool and git.
+# share its own builds' compiler output, the same compiler's. Needs root
+# (chroots, mounts), mmdebstrap, Xvfb, xdotool and git.
 #   tools/fresh-machine.sh [--all] [CODENAME ...]   default: bookworm trixie forky
 set -euo pipefail
 cd "$(dirname "$0")/.."

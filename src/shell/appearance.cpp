@@ -28,11 +28,6 @@
 
 namespace shell {
 
-QColor buttonFaceColor()
-{
-    return QApplication::palette().color(QPalette::Active, QPalette::Button);
-}
-
 double contrastRatio(const QColor& a, const QColor& b)
 {
     const auto luminance = [](const QColor& c) {
@@ -64,25 +59,25 @@ namespace {
 
 // What the definitions and the loads asked of a control's colours, kept on
 // the control so that they can be decided again for another scheme: a
-// fixed colour, or a tag naming a colour of the scheme.
+// fixed colour, a tag naming a colour of the scheme, or for a white ground
+// the scheme's role (an int) that stands in where white would hide its ink.
 const char* const groundProperty = "dotwiseGround";
 const char* const inkProperty = "dotwiseInk";
 const char* const fontProperty = "dotwiseFont";
-constexpr char faceTag[] = "face";   // the scheme's button face
-constexpr char baseTag[] = "base";   // the scheme's text-field ground
-constexpr char textTag[] = "text";   // the scheme's text-field ink
-constexpr char whiteTag[] = "white"; // white, or the scheme's pair: "white <role>"
+constexpr char faceTag[] = "face"; // the scheme's button face
+constexpr char baseTag[] = "base"; // the scheme's text-field ground
+constexpr char textTag[] = "text"; // the scheme's text-field ink
 
 // A list's header in Qt's own Fusion look where white would hide the
 // scheme's light ink: the Windows styles draw its face from the system's
 // visual theme, light whatever the scheme, and its text in the scheme's
 // ink. Elsewhere the application's style draws it.
-void decideHeader(QTreeView* list)
+void decideHeader(QTreeView* list, bool white)
 {
     QHeaderView* header = list->header();
     const char* const plainProperty = "dotwisePlainHeader";
-    const bool plain = !schemeTakesWhite() &&
-                       QApplication::style()->name().compare(u"fusion", Qt::CaseInsensitive) != 0;
+    const bool plain =
+        !white && QApplication::style()->name().compare(u"fusion", Qt::CaseInsensitive) != 0;
     auto* own = header->property(plainProperty).value<QStyle*>();
     if (plain && !own) {
         own = QStyleFactory::create(QStringLiteral("Fusion"));
@@ -115,21 +110,18 @@ void decideColours(QWidget* widget)
     const auto schemeColour = [&](QPalette::ColorRole role) {
         return scheme.color(QPalette::Active, role);
     };
+    const bool white = schemeTakesWhite();
     QPalette palette;
     // The scheme's ink, set as the control's own where white would hide it:
     // the Windows styles draw a frame's title in their visual theme's ink
     // unless the palette names one.
-    if (ground.isValid() && !schemeTakesWhite())
+    if (ground.isValid() && !white)
         palette.setColor(QPalette::WindowText, schemeColour(QPalette::WindowText));
     if (ground.typeId() == QMetaType::QColor) {
         palette.setColor(QPalette::Window, ground.value<QColor>());
-    } else if (const QByteArray tag = ground.toByteArray(); tag == faceTag) {
-        palette.setColor(QPalette::Window, schemeColour(QPalette::Button));
-    } else if (tag == baseTag) {
-        palette.setColor(QPalette::Window, schemeColour(QPalette::Base));
-    } else if (tag.startsWith(whiteTag)) {
-        const auto role = QPalette::ColorRole(tag.mid(tag.indexOf(' ') + 1).toInt());
-        if (schemeTakesWhite()) {
+    } else if (ground.typeId() == QMetaType::Int) {
+        const auto role = QPalette::ColorRole(ground.toInt());
+        if (white) {
             palette.setColor(QPalette::Window, Qt::white);
         } else {
             // White would hide the scheme's light inks.
@@ -139,6 +131,10 @@ void decideColours(QWidget* widget)
             palette.setColor(QPalette::Window, schemeColour(role));
             palette.setColor(QPalette::WindowText, schemeColour(pair));
         }
+    } else if (const QByteArray tag = ground.toByteArray(); tag == faceTag) {
+        palette.setColor(QPalette::Window, schemeColour(QPalette::Button));
+    } else if (tag == baseTag) {
+        palette.setColor(QPalette::Window, schemeColour(QPalette::Base));
     }
     if (ink.isValid()) {
         const QColor colour =
@@ -149,7 +145,7 @@ void decideColours(QWidget* widget)
     widget->setPalette(palette);
     widget->setAutoFillBackground(ground.isValid());
     if (auto* list = qobject_cast<QTreeView*>(widget))
-        decideHeader(list);
+        decideHeader(list, white);
 }
 
 void askGround(QWidget* widget, const QVariant& ground)
@@ -162,7 +158,7 @@ void askGround(QWidget* widget, const QVariant& ground)
 
 void setWhiteBackColor(QWidget* widget, QPalette::ColorRole ground)
 {
-    askGround(widget, QByteArray(whiteTag) + ' ' + QByteArray::number(int(ground)));
+    askGround(widget, int(ground));
 }
 
 void setBackColor(QWidget* widget, const QColor& color)
@@ -244,10 +240,11 @@ public:
     explicit SchemeFollower(QWidget* window) : QObject(window), m_window(window) { remember(); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    // Installed on its window alone.
+    bool eventFilter(QObject*, QEvent* event) override
     {
         const QEvent::Type type = event->type();
-        if (watched == m_window && !m_pending &&
+        if (!m_pending &&
             (type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange ||
              type == QEvent::FontChange || type == QEvent::ApplicationFontChange ||
              type == QEvent::StyleChange) &&

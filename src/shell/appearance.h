@@ -13,9 +13,6 @@
 
 namespace shell {
 
-// System colours of the user's scheme.
-QColor buttonFaceColor();
-
 // Contrast of two colours as WCAG measures it: 1 (none) to 21 (black on white).
 double contrastRatio(const QColor& a, const QColor& b);
 

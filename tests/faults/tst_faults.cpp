@@ -95,7 +95,7 @@ void TestFaults::damagedSkin()
         form.show();
         QVERIFY(!form.grab().isNull());
         QCOMPARE(form.Text1()->text(), QStringLiteral("20"));
-        QCOMPARE(testing::backColor(&form), shell::buttonFaceColor());
+        QCOMPARE(testing::backColor(&form), testing::buttonFaceColor());
         QVERIFY(t.errors.messages.isEmpty());
     }
     qInstallMessageHandler(previous);

@@ -145,7 +145,7 @@ void TestQuizWindow::statusLine()
     QCOMPARE(form.Label2()->caption(), text);
     QCOMPARE(testing::foreColor(form.Label2()), shown);
     QCOMPARE(testing::backColor(form.Label2()), QColor(Qt::white));
-    QCOMPARE(testing::backColor(form.Label1()), shell::buttonFaceColor());
+    QCOMPARE(testing::backColor(form.Label1()), testing::buttonFaceColor());
     QVERIFY(t.errors.messages.isEmpty());
 }
 
@@ -271,8 +271,8 @@ void TestQuizWindow::load_definitionLook()
     QCOMPARE(form.focusWidget(), form.PushButton(1));
     QCOMPARE(form.Frame1()->title(), QStringLiteral("Choose the valid letter"));
     QCOMPARE(form.Frame2()->title(), QStringLiteral("Last Question Status"));
-    QCOMPARE(testing::backColor(&form), shell::buttonFaceColor());
-    QCOMPARE(testing::backColor(form.Frame1()), shell::buttonFaceColor());
+    QCOMPARE(testing::backColor(&form), testing::buttonFaceColor());
+    QCOMPARE(testing::backColor(form.Frame1()), testing::buttonFaceColor());
     QVERIFY(!form.pointer().mouseIcon()); // no cursor file, no message
     QVERIFY(t.errors.messages.isEmpty());
 }

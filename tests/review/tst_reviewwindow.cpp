@@ -49,7 +49,7 @@ void TestReviewWindow::opening_showsA()
     QCOMPARE(form.Picture1()->pixmap().size(), QSize(143, 200));
     QCOMPARE(form.Picture1()->pixmap().toImage(), pictureOf(101));
     QCOMPARE(testing::backColor(form.Label2()), QColor(Qt::white));
-    QCOMPARE(testing::backColor(form.Label1()), shell::buttonFaceColor());
+    QCOMPARE(testing::backColor(form.Label1()), testing::buttonFaceColor());
     QCOMPARE(form.windowTitle(), QStringLiteral("Dotwise"));
     QVERIFY(t.errors.messages.isEmpty());
 }

@@ -334,9 +334,9 @@ void TestMainWindow::skin_presentColoursAndCallsInOrder()
     auto skin = std::make_unique<RecordingSkin>();
     RecordingSkin* calls = skin.get();
     Form1 form(t.services(), host, std::move(skin));
-    QCOMPARE(testing::backColor(&form), buttonFaceColor());
-    QCOMPARE(testing::backColor(form.Frame1()), buttonFaceColor());
-    QCOMPARE(testing::backColor(form.Frame2()), buttonFaceColor());
+    QCOMPARE(testing::backColor(&form), testing::buttonFaceColor());
+    QCOMPARE(testing::backColor(form.Frame1()), testing::buttonFaceColor());
+    QCOMPARE(testing::backColor(form.Frame2()), testing::buttonFaceColor());
     QCOMPARE(calls->calls,
              (QStringList{"load o.cjs []", "options 5", "children 1", "dialogs 1", "apply Form1"}));
     QVERIFY(t.errors.messages.isEmpty());

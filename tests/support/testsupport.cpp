@@ -63,6 +63,11 @@ QColor backColor(const QWidget* widget)
     return widget->palette().color(QPalette::Window);
 }
 
+QColor buttonFaceColor()
+{
+    return QApplication::palette().color(QPalette::Active, QPalette::Button);
+}
+
 QColor foreColor(const QWidget* widget)
 {
     return widget->palette().color(QPalette::WindowText);

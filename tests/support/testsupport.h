@@ -136,6 +136,8 @@ QWidgetList openWindows();
 
 // What a control shows: its ground and ink, a list's rows.
 QColor backColor(const QWidget* widget);
+// The scheme's button face, the windows' ground.
+QColor buttonFaceColor();
 QColor foreColor(const QWidget* widget);
 QStringList itemTexts(const QTreeWidget* list);
 

@@ -46,20 +46,8 @@ if command -v openbox >/dev/null; then
 fi
 
 fail=0
-# The window of that client size, once it is shown.
-window() {
-    for _ in $(seq 1 300); do
-        for w in $(xdotool search --onlyvisible --name '^Dotwise$' 2>/dev/null); do
-            if xdotool getwindowgeometry "$w" 2>/dev/null | grep -q "Geometry: $1\$"; then
-                echo "$w"
-                return 0
-            fi
-        done
-        sleep 0.1
-    done
-    echo "no $1 window" >&2
-    return 1
-}
+# The program's window of that client size, once it is shown.
+window() { bash "$here/../support/wait-window.sh" 30 "" "$1"; }
 # Shoots a window until every text reads, or for 10 s (it may still be
 # painting), and says what the last shot measured.
 shoot() {

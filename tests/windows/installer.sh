@@ -129,15 +129,8 @@ echo "the zip unpacks into Dotwise-$version and runs from there"
 # A question belongs to the main window and has a taskbar button of its
 # own: Wine marks a window the taskbar leaves out _NET_WM_STATE_SKIP_TASKBAR.
 xdotool key --delay 200 Tab Return
-question=""
-for _ in $(seq 1 100); do
-    for w in $(xdotool search --onlyvisible --name '^Dotwise$' 2>/dev/null); do
-        xdotool getwindowgeometry "$w" | grep -q 'Geometry: 536x420' && question=$w
-    done
-    [ -n "$question" ] && break
-    sleep 0.1
-done
-[ -n "$question" ] || fail "Tab and Enter on the main window showed no question"
+question=$(bash "$here/../support/wait-window.sh" 10 "" 536x420) ||
+    fail "Tab and Enter on the main window showed no question"
 xprop -id "$question" WM_TRANSIENT_FOR | grep -q 'window id' || fail "the question has no owner"
 ! xprop -id "$question" _NET_WM_STATE | grep -q SKIP_TASKBAR ||
     fail "the question has no taskbar button of its own"
