@@ -29,6 +29,11 @@ run | test | check | release | package | bench | windows | fresh) ;;
 esac
 [ "$mode" = check ] && mode=test
 
+# A bare shell (env -i bash) puts "." on PATH; CMake then takes the
+# checkout's cmake/ folder for itself and finds no modules.
+PATH=$(printf '%s' "${PATH:-/usr/sbin:/usr/bin:/sbin:/bin}" | tr ':' '\n' | grep '^/' | paste -sd:)
+export PATH
+
 # The caches live under HOME, which a bare CI shell may lack.
 HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
 export HOME
@@ -55,9 +60,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libcanbe
 # liblouis checks the Braille dot table; the desktop validators; a virtual
 # X server for the installed program's window; Orca and what it runs in;
 # Weston, GNOME's mutter and Qt's Wayland platform, driven through AT-SPI;
-# lintian checks the package.
-suites=(liblouis-dev liblouis-data desktop-file-utils appstream xvfb xauth xdotool libx11-dev
-    dpkg-dev lintian orca openbox at-spi2-core dbus dbus-x11 util-linux weston mutter
+# lintian checks the package; setxkbmap sets the French layout.
+suites=(liblouis-dev liblouis-data desktop-file-utils appstream xvfb xauth xdotool x11-xkb-utils
+    libx11-dev dpkg-dev lintian orca openbox at-spi2-core dbus dbus-x11 util-linux weston mutter
     qt6-wayland python3-pyatspi)
 # The new-machine roots are made with mmdebstrap and get this commit by git.
 fresh=(mmdebstrap xvfb xauth xdotool git dpkg-dev ca-certificates)
@@ -74,7 +79,7 @@ if [ "$mode" = release ] || [ "$mode" = windows ]; then
     # NSIS for the installer; pefile reads what the Windows files say of
     # themselves; ImageMagick shoots the windows in high contrast.
     packages+=(qt6-base-dev-tools dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
-        nsis xvfb xauth xdotool x11-utils unzip python3-pefile imagemagick openbox)
+        nsis xvfb xauth xdotool x11-utils x11-xkb-utils unzip python3-pefile imagemagick openbox)
 fi
 
 # A dated mirror may serve a Release file past its Valid-Until date (Debian

@@ -3,6 +3,7 @@
 #include "randominteger.h"
 
 #include "shell/accessibility.h"
+#include "shell/keys.h"
 #include "shell/loadsteps.h"
 #include "shell/runtime.h"
 
@@ -91,17 +92,14 @@ void Form2::Form_Load() noexcept
 
 void Form2::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier && key >= Qt::Key_1 && key <= Qt::Key_4) {
-        PushButton(key - Qt::Key_0)->click();
+    const int digit = shell::pressedDigit(event);
+    if (digit >= 1 && digit <= 4) {
+        PushButton(digit)->click();
         return;
     }
-    const QString typed = event->text().toUpper();
-    if ((modifiers & ~Qt::ShiftModifier) == Qt::NoModifier && typed.size() == 1 &&
-        typed[0] >= u'A' && typed[0] <= u'Z') {
+    if (const QChar letter = shell::typedLetter(event); !letter.isNull()) {
         for (shell::PushButton* button : m_buttons) {
-            if (button->caption() == typed) {
+            if (button->caption() == letter) {
                 button->click();
                 return;
             }

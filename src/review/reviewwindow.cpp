@@ -1,6 +1,7 @@
 #include "reviewwindow.h"
 
 #include "shell/accessibility.h"
+#include "shell/keys.h"
 #include "shell/loadsteps.h"
 #include "shell/runtime.h"
 
@@ -61,8 +62,9 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
-            (key->key() == Qt::Key_Right || key->key() == Qt::Key_N)) {
+        if (((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+             key->key() == Qt::Key_Right) ||
+            shell::typedLetter(key) == u'N') {
             m_pushButton1->click();
             return true;
         }

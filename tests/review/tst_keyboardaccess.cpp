@@ -67,29 +67,65 @@ void TestKeyboardAccess::quizKeys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("judged"); // "right", "wrong X", "none"
-    QTest::newRow("3 presses the right button") << int(Qt::Key_3) << "3"
-                                                << "right";
-    QTest::newRow("1 presses button 1") << int(Qt::Key_1) << "1"
-                                        << "wrong C";
-    QTest::newRow("4 presses button 4") << int(Qt::Key_4) << "4"
-                                        << "wrong D";
-    QTest::newRow("lower-case k") << int(Qt::Key_K) << "k"
-                                  << "right";
-    QTest::newRow("upper-case B") << int(Qt::Key_B) << "B"
-                                  << "wrong B";
-    QTest::newRow("a letter on no button") << int(Qt::Key_Z) << "z"
-                                           << "none";
-    QTest::newRow("5 is no button") << int(Qt::Key_5) << "5"
-                                    << "none";
-    QTest::newRow("Escape closes unanswered") << int(Qt::Key_Escape) << ""
-                                              << "closed";
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<quint32>("place"); // the key's native code: 0 where no keyboard made it
+    QTest::addColumn<quint32>("nativeModifiers");
+    QTest::addColumn<QString>("judged"); // "right", "wrong X", "none", "closed"
+    const int none = Qt::NoModifier;
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("3 presses the right button")
+        << int(Qt::Key_3) << "3" << none << 0u << 0u << "right";
+    QTest::newRow("1 presses button 1") << int(Qt::Key_1) << "1" << none << 0u << 0u << "wrong C";
+    QTest::newRow("4 presses button 4") << int(Qt::Key_4) << "4" << none << 0u << 0u << "wrong D";
+    QTest::newRow("lower-case k") << int(Qt::Key_K) << "k" << none << 0u << 0u << "right";
+    QTest::newRow("upper-case B") << int(Qt::Key_B) << "B" << none << 0u << 0u << "wrong B";
+    QTest::newRow("B with Shift") << int(Qt::Key_B) << "B" << shift << 0u << 0u << "wrong B";
+    QTest::newRow("a letter on no button") << int(Qt::Key_Z) << "z" << none << 0u << 0u << "none";
+    QTest::newRow("5 is no button") << int(Qt::Key_5) << "5" << none << 0u << 0u << "none";
+    QTest::newRow("Escape closes unanswered")
+        << int(Qt::Key_Escape) << "" << none << 0u << 0u << "closed";
+    QTest::newRow("keypad 3") << int(Qt::Key_3) << "3" << int(Qt::KeypadModifier) << 0u << 0u
+                              << "right";
+    QTest::newRow("Ctrl with k") << int(Qt::Key_K) << "\x0b" << int(Qt::ControlModifier) << 0u << 0u
+                                 << "none";
+    // Key presses as the platform reports them, by the key's place.
+#ifdef Q_OS_WIN
+    // The virtual key of the number row is its digit on every layout.
+    auto digitRow = [](int digit) { return quint32('0' + digit); };
+    const quint32 altGr = 0;
+#else
+    // XKB key codes (X11, Wayland): the evdev code + 8.
+    auto digitRow = [](int digit) { return quint32(9 + (digit == 0 ? 10 : digit)); };
+    const quint32 altGr = 0x80;
+#endif
+    QTest::newRow("AZERTY 1 key, & typed")
+        << int(Qt::Key_Ampersand) << "&" << none << digitRow(1) << 0u << "wrong C";
+    QTest::newRow("AZERTY 1 key with Shift")
+        << int(Qt::Key_1) << "1" << shift << digitRow(1) << 0u << "wrong C";
+    QTest::newRow("AZERTY 3 key, \" typed")
+        << int(Qt::Key_QuoteDbl) << "\"" << none << digitRow(3) << 0u << "right";
+    QTest::newRow("QWERTY 4 key with Shift, $ typed")
+        << int(Qt::Key_Dollar) << "$" << shift << digitRow(4) << 0u << "wrong D";
+    QTest::newRow("AZERTY 5 key, ( typed")
+        << int(Qt::Key_ParenLeft) << "(" << none << digitRow(5) << 0u << "none";
+    QTest::newRow("AZERTY 0 key with Shift")
+        << int(Qt::Key_0) << "0" << shift << digitRow(0) << 0u << "none";
+    QTest::newRow("Ctrl with the 3 key")
+        << int(Qt::Key_3) << "" << int(Qt::ControlModifier) << digitRow(3) << 0u << "none";
+    QTest::newRow("Alt with the 3 key")
+        << int(Qt::Key_3) << "" << int(Qt::AltModifier) << digitRow(3) << 0u << "none";
+    if (altGr)
+        QTest::newRow("AltGr with the AZERTY 3 key, # typed")
+            << int(Qt::Key_NumberSign) << "#" << none << digitRow(3) << altGr << "none";
 }
 
 void TestKeyboardAccess::quizKeys()
 {
     QFETCH(int, key);
     QFETCH(QString, text);
+    QFETCH(int, modifiers);
+    QFETCH(quint32, place);
+    QFETCH(quint32, nativeModifiers);
     QFETCH(QString, judged);
     testing::TestServices t;
     scriptK(t);
@@ -98,7 +134,13 @@ void TestKeyboardAccess::quizKeys()
     quiz::Form2 form(t.services(), sound);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+#ifdef Q_OS_WIN
+    const quint32 scanCode = 0, virtualKey = place;
+#else
+    const quint32 scanCode = place, virtualKey = 0;
+#endif
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), scanCode, virtualKey,
+                    nativeModifiers, text);
     QApplication::sendEvent(form.focusWidget(), &press);
     if (judged == u"right") {
         QCOMPARE(t.session.CorrectLetters, QStringList{QStringLiteral("K")});

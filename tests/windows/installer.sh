@@ -8,7 +8,9 @@
 # - installing again, for everyone, removes the first copy and its entry;
 # - uninstalling leaves nothing but the user's setting, unless asked;
 # - the zip unpacks into one folder and the program runs from there; its
-#   question is owned by the main window and has its own taskbar button.
+#   question is owned by the main window and has its own taskbar button;
+#   on the French AZERTY layout the 1 key answers, as typed ("&") and with
+#   Shift ("1").
 #   installer.sh <Dotwise-VERSION-win64.exe> VERSION
 set -euo pipefail
 installer=$(readlink -f "$1")
@@ -121,6 +123,9 @@ uninstall "$mine" /RemoveSettings
 ! has_key user.reg 'Software\Quillmark' || fail "/RemoveSettings kept the settings"
 echo "uninstalled with /RemoveSettings: the setting is gone too"
 
+# Wine takes the X server's layout as a program starts.
+setxkbmap fr
+wine reg add "HKCU\\$settings_key" /v Text1 /d 2 /f >/dev/null
 unzip -q "$zip" -d "$work/unzipped"
 [ "$(ls "$work/unzipped")" = "Dotwise-$version" ] || fail "the zip holds more than one folder"
 wine start /unix "$work/unzipped/Dotwise-$version/dotwise.exe" &
@@ -134,9 +139,22 @@ question=$(bash "$here/../support/wait-window.sh" 10 "" 536x420) ||
 xprop -id "$question" WM_TRANSIENT_FOR | grep -q 'window id' || fail "the question has no owner"
 ! xprop -id "$question" _NET_WM_STATE | grep -q SKIP_TASKBAR ||
     fail "the question has no taskbar button of its own"
+echo "a question: owned by the main window, with a taskbar button of its own"
+# An answered question stays until the next window has the focus.
+answers() {
+    xdotool windowfocus --sync "$1" key "$2"
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name '^Dotwise$' | grep -qx "$1" || return 0
+        sleep 0.1
+    done
+    fail "$2 answered nothing on the French layout"
+}
+answers "$question" ampersand
+answers "$(bash "$here/../support/wait-window.sh" 10 "" 536x420)" shift+ampersand
+bash "$here/../support/wait-window.sh" 10 "" 536x421 >/dev/null || fail "no summary after two answers"
+echo "French AZERTY: the 1 key answers, as typed and with Shift"
 wineserver -k || true
 wineserver -w
-echo "a question: owned by the main window, with a taskbar button of its own"
 INNER
 export installer version zip work here wine_tmp
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh"
