@@ -71,7 +71,8 @@ xdotool windowfocus --sync "\$summary" key Escape
 "$xclose" "\$main"
 wait \$pid
 INNER
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh"
+# No reset when the last client leaves: a reset would undo the layout.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$work/inner.sh"
 
 written=$( (cd "$work" && find home/config home/data cwd -type f 2>/dev/null) | grep -v '^home/config/Quillmark.ini$' || true)
 if [ -n "$written" ]; then

@@ -157,4 +157,5 @@ wineserver -k || true
 wineserver -w
 INNER
 export installer version zip work here wine_tmp
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh"
+# No reset when the last client leaves: a reset would undo the layout.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$work/inner.sh"
