@@ -11,6 +11,13 @@ dotwise_cache() {
     echo "${DOTWISE_CACHE:-${XDG_CACHE_HOME:-${HOME:?}/.cache}/dotwise}"
 }
 
+# Notes how long a part of a run took, for the table .ci/run ends with: a
+# line "PART<tab>SECONDS" in the file DOTWISE_TIMES names, when it is set.
+#   dotwise_took PART START    START: bash's SECONDS when the part began
+dotwise_took() {
+    [ -z "${DOTWISE_TIMES:-}" ] || printf '%s\t%d\n' "$1" $((SECONDS - $2)) >>"$DOTWISE_TIMES"
+}
+
 # The release's codename (bookworm, trixie) from /etc/os-release.
 debian_codename() {
     (

@@ -8,7 +8,8 @@
 #   tools/dev.sh release  the release checks: every suite under the
 #                         sanitizers, the fuzzers, the test command first on
 #                         new Debian 12, 13 and testing roots, the Windows
-#                         build under Wine (needs root and downloads)
+#                         build under Wine, UI Automation under Wine 10
+#                         (needs root and downloads)
 #   tools/dev.sh package  installs what is missing, builds the Debian package
 #   tools/dev.sh bench    installs what is missing, builds, prints the timings
 #   tools/dev.sh windows  builds Qt for Windows once, cross-builds Dotwise, runs
@@ -117,9 +118,13 @@ install_missing() {
     step as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
         "${missing[@]}"
 }
+t=$SECONDS
 install_missing "${packages[@]}"
-# libFuzzer and the sanitizers' runtime, of the release's own clang.
-[ "$mode" = release ] && install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+if [ "$mode" = release ]; then
+    # libFuzzer and the sanitizers' runtime, of the release's own clang.
+    install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+    dotwise_took "release packages" "$t"
+fi
 if [ "$mode" = test ] || [ "$mode" = release ]; then
     # CI starts each run from a new checkout: build trees made here compile
     # through ccache, kept in the cache folder (or where the caller keeps
@@ -145,12 +150,15 @@ linux_build() {
 
 windows_build() {
     # The Windows Qt is kept whole; its objects would only crowd ccache's.
+    local t=$SECONDS
     DOTWISE_WINDOWS_QT=$(env -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER \
         bash tools/windows-qt.sh)
     export DOTWISE_WINDOWS_QT
+    dotwise_took "Windows Qt" "$t"
     # A Qt built anew (its script changed) has a new folder; a build tree
     # would keep the Qt it found first, while its tests load the new one.
     local fresh=()
+    t=$SECONDS
     grep -qxF "Qt6_DIR:PATH=$DOTWISE_WINDOWS_QT/lib/cmake/Qt6" build-windows/CMakeCache.txt \
         2>/dev/null || fresh=(--fresh)
     step cmake --preset windows "${fresh[@]}"
@@ -161,6 +169,7 @@ windows_build() {
     local status=0
     env -u DISPLAY ctest --preset windows || status=$?
     bash tools/wine-clean.sh build-windows/wine
+    dotwise_took "Windows program, installer and suites" "$t"
     return $status
 }
 
@@ -189,12 +198,26 @@ release)
     # Every suite under AddressSanitizer + UBSan with leak checks, each fuzz
     # target for 30 s, the README's test command first on new machines (the
     # whole check, `fresh`, does not fit CI's time on two cores), then the
-    # Windows build under Wine, whose CTest summary ends it.
+    # Windows build under Wine with its CTest summary, and what a Windows
+    # screen reader is told.
+    t=$SECONDS
     [ -f build-asan/build.ninja ] || step cmake --preset asan
     cmake --build --preset asan
     ctest --preset asan
+    dotwise_took "sanitizers: build and suites" "$t"
+    t=$SECONDS
     bash tools/fuzz.sh 30
-    as_root env DOTWISE_CACHE="$cache" bash tools/fresh-machine.sh
+    dotwise_took fuzzers "$t"
+    as_root env DOTWISE_CACHE="$cache" DOTWISE_TIMES="${DOTWISE_TIMES:-}" \
+        bash tools/fresh-machine.sh
     windows_build
+    # What a Windows screen reader is told needs Wine 10, Debian 13's; the
+    # Windows suites skip it on older Wine.
+    if [[ "$(wine --version)" == wine-[1-9].* ]]; then
+        t=$SECONDS
+        as_root env DOTWISE_CACHE="$cache" bash tools/uia-root.sh \
+            build-windows/Dotwise-*-win64.zip build-windows/tests/windows/uia
+        dotwise_took "UI Automation, Wine 10 in a Debian 13 root" "$t"
+    fi
     ;;
 esac
