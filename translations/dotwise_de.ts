@@ -51,7 +51,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab führt zu %1</translation>
+        <translation>Tab führt zur Schaltfläche %1</translation>
     </message>
     <message>
         <source>Correct Words</source>
@@ -74,7 +74,7 @@
     <message>
         <source>Percentage: %1%</source>
         <extracomment>%1 is the share of right answers, e.g. 87.5</extracomment>
-        <translation>Anteil richtig: %1&#xa0;%</translation>
+        <translation>Trefferquote: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Summary Result</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Percentage:</source>
-        <translation>Anteil richtig:</translation>
+        <translation>Trefferquote:</translation>
     </message>
     <message>
         <source>Close Window</source>
@@ -107,7 +107,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab führt zu %1</translation>
+        <translation>Tab führt zur Schaltfläche %1</translation>
     </message>
     <message>
         <source>Next</source>

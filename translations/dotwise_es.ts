@@ -51,17 +51,17 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab lleva a %1</translation>
+        <translation>Tab lleva al botón %1</translation>
     </message>
     <message>
         <source>Correct Words</source>
         <extracomment>The letters answered right: a list&apos;s header and name</extracomment>
-        <translation>Letras acertadas</translation>
+        <translation>Letras correctas</translation>
     </message>
     <message>
         <source>Wrong Words</source>
         <extracomment>The letters answered wrongly: a list&apos;s header and name</extracomment>
-        <translation>Letras falladas</translation>
+        <translation>Letras incorrectas</translation>
     </message>
     <message>
         <source>Number of Correct: %1</source>
@@ -107,7 +107,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab lleva a %1</translation>
+        <translation>Tab lleva al botón %1</translation>
     </message>
     <message>
         <source>Next</source>

@@ -51,7 +51,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab mène à %1</translation>
+        <translation>Tab mène au bouton %1</translation>
     </message>
     <message>
         <source>Correct Words</source>
@@ -107,11 +107,11 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab mène à %1</translation>
+        <translation>Tab mène au bouton %1</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation>Suivante</translation>
+        <translation>Suivant</translation>
     </message>
 </context>
 <context>

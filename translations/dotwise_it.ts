@@ -30,7 +30,7 @@
     <message>
         <source>Wrong. Correct answer was %1</source>
         <extracomment>The status line after a wrong answer; %1 is the right letter.</extracomment>
-        <translation>Sbagliato. La risposta giusta era %1</translation>
+        <translation>Sbagliato. La risposta esatta era %1</translation>
     </message>
     <message>
         <source>Choose the valid letter</source>
@@ -51,7 +51,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab porta a %1</translation>
+        <translation>Tab porta al pulsante %1</translation>
     </message>
     <message>
         <source>Correct Words</source>
@@ -107,7 +107,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab porta a %1</translation>
+        <translation>Tab porta al pulsante %1</translation>
     </message>
     <message>
         <source>Next</source>
@@ -118,7 +118,7 @@
     <name>shell</name>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation>Inviare una schermata di questo messaggio per e-mail a %1</translation>
+        <translation>Invia una schermata di questo messaggio per e-mail a %1</translation>
     </message>
     <message>
         <source>Application Error</source>
@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Chiamata di routine o argomento non valido</translation>
+        <translation>Chiamata di routine o argomento non validi</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation>Valore troppo grande</translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -182,11 +182,11 @@
     </message>
     <message>
         <source>Study First Before Taking Test</source>
-        <translation>Studiare prima del test</translation>
+        <translation>Studia prima del test</translation>
     </message>
     <message>
         <source>Review Braille Letters</source>
-        <translation>Ripassare le lettere braille</translation>
+        <translation>Ripassa le lettere braille</translation>
     </message>
     <message>
         <source>Waiting for answer</source>

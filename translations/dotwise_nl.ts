@@ -51,7 +51,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab gaat naar %1</translation>
+        <translation>Tab gaat naar de knop %1</translation>
     </message>
     <message>
         <source>Correct Words</source>
@@ -107,7 +107,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab gaat naar %1</translation>
+        <translation>Tab gaat naar de knop %1</translation>
     </message>
     <message>
         <source>Next</source>

@@ -25,7 +25,7 @@
     <message>
         <source>Correct with %1</source>
         <extracomment>The status line after a right answer; %1 is the letter chosen.</extracomment>
-        <translation>Correto: %1</translation>
+        <translation>Certo: %1</translation>
     </message>
     <message>
         <source>Wrong. Correct answer was %1</source>
@@ -51,7 +51,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab leva a %1</translation>
+        <translation>Tab leva ao botão %1</translation>
     </message>
     <message>
         <source>Correct Words</source>
@@ -107,7 +107,7 @@
     <message>
         <source>Tab moves to %1</source>
         <extracomment>A hint a screen reader speaks; %1 is the button&apos;s text.</extracomment>
-        <translation>Tab leva a %1</translation>
+        <translation>Tab leva ao botão %1</translation>
     </message>
     <message>
         <source>Next</source>

@@ -164,7 +164,7 @@ void TranslationsTest::languages_data()
                         << "point 1"
                         << "";
     QTest::newRow("it") << "it"
-                        << "Sbagliato. La risposta giusta era K"
+                        << "Sbagliato. La risposta esatta era K"
                         << "punto 1"
                         << "";
     QTest::newRow("nl") << "nl"
