@@ -10,6 +10,8 @@ endforeach()
 install(CODE [[
   set(bin "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin")
   file(MAKE_DIRECTORY "${bin}")
+  file(CHMOD "${bin}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+       WORLD_READ WORLD_EXECUTE)
   file(CREATE_LINK ../lib/dotwise/dotwise "${bin}/dotwise" SYMBOLIC)
 ]])
 install(FILES ${PROJECT_SOURCE_DIR}/data/linux/org.quillmark.Dotwise.desktop DESTINATION share/applications)

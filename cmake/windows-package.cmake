@@ -58,14 +58,48 @@ install(CODE "
   endforeach()
 ")
 
+# What the package bundles and under which licences; the compiler's runtime
+# is named with the copyright file of the Debian package it comes from.
+set(runtime_copyrights)
+foreach(dll IN LISTS runtime_dlls)
+  execute_process(COMMAND dpkg-query -S "${dll}" OUTPUT_VARIABLE owner
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX REPLACE ":.*" "" owner "${owner}")
+  list(APPEND runtime_copyrights "/usr/share/doc/${owner}/copyright")
+endforeach()
+list(GET runtime_copyrights 0 gcc_copyright)
+list(GET runtime_copyrights 2 winpthreads_copyright)
+set(DOTWISE_PACKAGE_NAME "Dotwise-${PROJECT_VERSION}-win64")
+include(${PROJECT_SOURCE_DIR}/cmake/qt-notices.cmake)
+dotwise_qt_notices(PLATFORM windows INTRO ${PROJECT_SOURCE_DIR}/data/notices/windows.txt.in
+  SOURCE_FOLDER ${DOTWISE_PACKAGE_NAME}-qt-source
+  RECIPE tools/windows-qt.sh tools/debian.sh cmake/mingw-w64.cmake
+  BUNDLE
+    "Qt Core, Qt GUI, Qt Widgets: $<TARGET_FILE_NAME:Qt6::Core>, $<TARGET_FILE_NAME:Qt6::Gui>, $<TARGET_FILE_NAME:Qt6::Widgets>"
+    "The Windows platform plugin: platforms/$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>"
+    "The Windows style plugin: styles/$<TARGET_FILE_NAME:${style_plugin}>"
+    "The ICO image plugin: imageformats/$<TARGET_FILE_NAME:Qt6::QICOPlugin>"
+    "Qt's translations: translations/qtbase_*.qm"
+  EXTRA
+    "The GCC runtime: libstdc++-6.dll, libgcc_s_seh-1.dll (GPL-3.0-or-later WITH GCC-exception-3.1)=${gcc_copyright}"
+    "mingw-w64's winpthreads: libwinpthread-1.dll (MIT)=${winpthreads_copyright}")
+
+# The installer's licence page: Dotwise's licence, after a sentence on what
+# else it installs.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE dotwise_license)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/installer-license.txt
+  "Dotwise is under the MIT licence below. It also installs Qt ${Qt6_VERSION} under the "
+  "LGPL-3.0, the code built into Qt under its own licences, and the GCC runtime under "
+  "the GPL-3.0 with the GCC Runtime Library Exception; their notices and licence texts "
+  "are in the LICENSES folder of the installation.\n\n${dotwise_license}")
+
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Dotwise)
 set(CPACK_PACKAGE_VENDOR ${DOTWISE_COMPANY})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
-set(DOTWISE_PACKAGE_NAME "Dotwise-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_FILE_NAME ${DOTWISE_PACKAGE_NAME})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Dotwise)
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/installer-license.txt)
 set(CPACK_STRIP_FILES TRUE)
 # The zip unpacks into one Dotwise-<version> folder; the installer's own
 # script (cmake/nsis) makes the shortcuts, per-user installs and upgrades.

@@ -76,3 +76,41 @@ as_root() {
         return 1
     fi
 }
+
+# Unpacks into the cache folder each prebuilt build output that shared/cache
+# (or DOTWISE_PREBUILT) holds, when its .sha256 matches and the cache does
+# not have it yet. A build script whose key names such a folder then finds
+# itself done; one whose key differs builds as before. A folder records
+# the path it was built at, the cache folder of root: where the cache lies
+# elsewhere, that path is rewritten.
+dotwise_use_prebuilt() {
+    local shared=${DOTWISE_PREBUILT:-$(dirname "${BASH_SOURCE[0]}")/../../shared/cache}
+    local cache archive name built
+    cache=$(dotwise_cache)
+    built=/root/.cache/dotwise
+    for archive in "$shared"/*.tar.zst; do
+        [ -f "$archive" ] && [ -f "$archive.sha256" ] || continue
+        name=$(basename "$archive" .tar.zst)
+        [ -f "$cache/$name/.complete" ] && continue
+        [ "$(sha256sum <"$archive" | cut -d' ' -f1)" = "$(cut -d' ' -f1 "$archive.sha256")" ] || {
+            echo "prebuilt $name: its .sha256 does not match; not used" >&2
+            continue
+        }
+        command -v zstd >/dev/null || { echo "prebuilt $name: zstd is missing; not used" >&2; continue; }
+        mkdir -p "$cache"
+        rm -rf "$cache/$name" "$cache/$name.new"
+        mkdir "$cache/$name.new"
+        tar -C "$cache/$name.new" --zstd -xf "$archive" || { rm -rf "$cache/$name.new"; continue; }
+        # The archive holds the folder itself, or its contents.
+        if [ -d "$cache/$name.new/$name" ]; then
+            mv "$cache/$name.new/$name" "$cache/$name" && rmdir "$cache/$name.new"
+        else
+            mv "$cache/$name.new" "$cache/$name"
+        fi
+        if [ "$cache" != "$built" ]; then
+            grep -rlIF "$built/$name" "$cache/$name" | xargs -r sed -i "s|$built/$name|$cache/$name|g"
+        fi
+        [ -f "$cache/$name/.complete" ] || touch "$cache/$name/.complete"
+        echo "prebuilt $name: unpacked from $archive" >&2
+    done
+}

@@ -8,8 +8,10 @@
 #   tools/dev.sh release  the release checks: every suite under the
 #                         sanitizers, the fuzzers, the test command first on
 #                         new Debian 12, 13 and testing roots, the Windows
-#                         build under Wine, UI Automation under Wine 10
-#                         (needs root and downloads)
+#                         build under Wine, UI Automation under Wine 10, the
+#                         packages built twice to the same bytes, into
+#                         build-release/ with SHA256SUMS (needs root and
+#                         downloads)
 #   tools/dev.sh package  installs what is missing, builds the Debian package
 #   tools/dev.sh bench    installs what is missing, builds, prints the timings
 #   tools/dev.sh windows  builds Qt for Windows once, cross-builds Dotwise, runs
@@ -78,9 +80,11 @@ esac
 if [ "$mode" = release ] || [ "$mode" = windows ]; then
     # mingw-w64 and Debian's Qt source for the Windows Qt, Wine to run it,
     # NSIS for the installer; pefile reads what the Windows files say of
-    # themselves; ImageMagick shoots the windows in high contrast.
+    # themselves; ImageMagick shoots the windows in high contrast; zstd
+    # unpacks a prebuilt Qt.
     packages+=(qt6-base-dev-tools dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
-        nsis xvfb xauth xdotool x11-utils x11-xkb-utils unzip python3-pefile imagemagick openbox)
+        nsis xvfb xauth xdotool x11-utils x11-xkb-utils unzip python3-pefile imagemagick openbox
+        zstd)
 fi
 
 # A dated mirror may serve a Release file past its Valid-Until date (Debian
@@ -151,6 +155,7 @@ linux_build() {
 windows_build() {
     # The Windows Qt is kept whole; its objects would only crowd ccache's.
     local t=$SECONDS
+    dotwise_use_prebuilt
     DOTWISE_WINDOWS_QT=$(env -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER \
         bash tools/windows-qt.sh)
     export DOTWISE_WINDOWS_QT
@@ -161,7 +166,10 @@ windows_build() {
     t=$SECONDS
     grep -qxF "Qt6_DIR:PATH=$DOTWISE_WINDOWS_QT/lib/cmake/Qt6" build-windows/CMakeCache.txt \
         2>/dev/null || fresh=(--fresh)
-    step cmake --preset windows "${fresh[@]}"
+    # The Qt source it was built from: its notices, and shipped beside it.
+    DOTWISE_QT_SOURCE=$(bash tools/qt-source.sh "$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)")
+    export DOTWISE_QT_SOURCE
+    step cmake --preset windows "${fresh[@]}" -DDOTWISE_QT_SOURCE="$DOTWISE_QT_SOURCE"
     cmake --build --preset windows
     (cd build-windows && step cpack)
     # Headless: the installer's test brings its own X server. The run's Wine
@@ -211,6 +219,9 @@ release)
     as_root env DOTWISE_CACHE="$cache" DOTWISE_TIMES="${DOTWISE_TIMES:-}" \
         bash tools/fresh-machine.sh
     windows_build
+    t=$SECONDS
+    bash tools/reproducible.sh build-release
+    dotwise_took "packages built twice, the same" "$t"
     # What a Windows screen reader is told needs Wine 10, Debian 13's; the
     # Windows suites skip it on older Wine.
     if [[ "$(wine --version)" == wine-[1-9].* ]]; then

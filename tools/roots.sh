@@ -17,7 +17,7 @@ in_root_processes() {
         if [ "$(readlink "$p/root" 2>/dev/null)" = "$1" ]; then echo "${p#/proc/}"; fi
     done
 }
-# Unmounts what new_root mounted, innermost first, once nothing runs in the
+# Unmounts what is mounted below a root, innermost first, once nothing runs in the
 # root any more (a daemon a package started there would keep it busy).
 unmount_root() {
     local root=$1 m pids
@@ -30,8 +30,8 @@ unmount_root() {
             sleep 0.1
         done
     fi
-    for m in var/cache/ccache var/cache/apt/archives tmp/.X11-unix dev/pts dev sys proc; do
-        if mountpoint -q "$root/$m"; then umount "$root/$m" || return 1; fi
+    for m in $(findmnt -rn -o TARGET | grep "^$root/" | sort -r); do
+        umount "$m" || return 1
     done
 }
 # Unmounts and removes the roots made so far; a root something is still

@@ -78,7 +78,7 @@ desktop="$WINEPREFIX/drive_c/users/$user/Desktop"
 
 install /CurrentUser
 for f in dotwise.exe Uninstall.exe sounds/correct.wav sounds/wrong.wav HAND-M.CUR x/o.cjs \
-         platforms/qwindows.dll; do
+         platforms/qwindows.dll LICENSES/NOTICES.txt LICENSES/LGPL-3.0-only.txt; do
     [ -f "$mine/$f" ] || fail "not installed for this user: $f"
 done
 [ -f "$my_menu/Dotwise.lnk" ] || fail "no Start-menu entry for this user"
@@ -128,6 +128,18 @@ setxkbmap fr
 wine reg add "HKCU\\$settings_key" /v Text1 /d 2 /f >/dev/null
 unzip -q "$zip" -d "$work/unzipped"
 [ "$(ls "$work/unzipped")" = "Dotwise-$version" ] || fail "the zip holds more than one folder"
+# It says what it bundles: its notices name every DLL, and each licence text
+# they name lies beside them.
+folder=$work/unzipped/Dotwise-$version
+notices=$folder/LICENSES/NOTICES.txt
+[ -f "$notices" ] || fail "the zip has no LICENSES/NOTICES.txt"
+for dll in $(cd "$folder" && find . -name '*.dll' -printf '%f\n'); do
+    grep -qF "$dll" "$notices" || fail "the notices do not name $dll"
+done
+for text in $(grep -oP '(Licence: [^(\r]*\(\K[^)]*|Its copyright and licences: \K\S+)' "$notices" |
+              tr -d '\r' | tr ',' ' '); do
+    [ -f "$folder/LICENSES/$text" ] || fail "the notices name $text, which the zip lacks"
+done
 wine start /unix "$work/unzipped/Dotwise-$version/dotwise.exe" &
 main=$(bash "$here/../support/wait-window.sh" 90) || fail "the program from the zip shows no window"
 echo "the zip unpacks into Dotwise-$version and runs from there"
