@@ -65,6 +65,12 @@ debian_enable_sources() {
     return 1
 }
 
+# CPack, under umask 022 as dpkg-buildpackage packs: the .deb's members take
+# the modes of CPack's own temporary files.
+dotwise_cpack() {
+    (umask 022 && cpack "$@")
+}
+
 # Runs as root directly, through sudo otherwise.
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -133,9 +133,10 @@ if [ "$mode" = test ] || [ "$mode" = release ]; then
     # CI starts each run from a new checkout: build trees made here compile
     # through ccache, kept in the cache folder (or where the caller keeps
     # it), so that a later run compiles only what changed, wherever the
-    # checkout lies.
+    # checkout lies. The objects name no folder (-ffile-prefix-map), so the
+    # folder that option names is left out of the hash.
     export CCACHE_DIR=${CCACHE_DIR:-$cache/ccache} CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-2G} \
-        CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1 \
+        CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1 CCACHE_IGNOREOPTIONS='-ffile-prefix-map=*' \
         CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
 
@@ -171,7 +172,7 @@ windows_build() {
     export DOTWISE_QT_SOURCE
     step cmake --preset windows "${fresh[@]}" -DDOTWISE_QT_SOURCE="$DOTWISE_QT_SOURCE"
     cmake --build --preset windows
-    (cd build-windows && step cpack)
+    (cd build-windows && step dotwise_cpack)
     # Headless: the installer's test brings its own X server. The run's Wine
     # server is ended and its folder removed either way.
     local status=0
@@ -188,7 +189,7 @@ run)
     ;;
 package)
     linux_build OFF
-    (cd build && step cpack)
+    (cd build && step dotwise_cpack)
     lintian --fail-on error,warning build/dotwise_*.deb
     ls build/dotwise_*.deb
     ;;

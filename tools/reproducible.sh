@@ -10,6 +10,7 @@
 #   tools/reproducible.sh OUT
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/debian.sh
 out=$(realpath -m "${1:?usage: reproducible.sh OUT}")
 : "${DOTWISE_WINDOWS_QT:?set by dev.sh}" "${DOTWISE_QT_SOURCE:?set by dev.sh}"
 commit=$(git rev-parse HEAD)
@@ -29,9 +30,9 @@ build() {
     (
         cd "$folder"
         cmake --preset default -DDOTWISE_TESTS=OFF &&
-            cmake --build --preset default && (cd build && cpack -G DEB) &&
+            cmake --build --preset default && (cd build && dotwise_cpack -G DEB) &&
             cmake --preset windows -DDOTWISE_TESTS=OFF -DDOTWISE_QT_SOURCE="$DOTWISE_QT_SOURCE" &&
-            cmake --build --preset windows && (cd build-windows && cpack) &&
+            cmake --build --preset windows && (cd build-windows && dotwise_cpack) &&
             cp build/dotwise_*_amd64.deb build-windows/Dotwise-*-win64.zip \
                 build-windows/Dotwise-*-win64.exe packages/ &&
             cp -r build-windows/Dotwise-*-win64-qt-source packages/
