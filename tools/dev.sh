@@ -18,15 +18,20 @@
 #                         its tests under Wine and builds the installer
 #   tools/dev.sh fresh    the whole new-machine check: the test command, the
 #                         run command and the package each on new roots
+#   tools/dev.sh web      builds Qt for WebAssembly once, builds Dotwise for
+#                         browsers (both in a Debian 13 root; needs root) and
+#                         serves it on this machine, printing the address
+#   tools/dev.sh web-bench  the same build, then its figures in headless
+#                         Chromium: start-up, bytes loaded, a question's change
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/debian.sh
 
 mode=${1:-}
 case "$mode" in
-run | test | check | release | package | bench | windows | fresh) ;;
+run | test | check | release | package | bench | windows | fresh | web | web-bench) ;;
 *)
-    echo "usage: $0 run|test|release|package|bench|windows|fresh" >&2
+    echo "usage: $0 run|test|release|package|bench|windows|fresh|web|web-bench" >&2
     exit 2
     ;;
 esac
@@ -76,6 +81,14 @@ test) packages+=("${suites[@]}" ccache) ;;
 release) packages+=("${suites[@]}" ccache clang "${fresh[@]}") ;;
 package) packages+=(dpkg-dev lintian) ;;
 fresh) packages+=("${fresh[@]}") ;;
+esac
+# The browser build is made in a Debian 13 root; Chromium and Firefox ESR
+# take it headless through their remote protocols.
+browsers=(chromium firefox-esr python3-websocket python3-pil)
+case "$mode" in
+web) packages+=(mmdebstrap ca-certificates git) ;;
+web-bench) packages+=(mmdebstrap ca-certificates git "${browsers[@]}") ;;
+release) packages+=("${browsers[@]}") ;;
 esac
 if [ "$mode" = release ] || [ "$mode" = windows ]; then
     # mingw-w64 and Debian's Qt source for the Windows Qt, Wine to run it,
@@ -182,7 +195,22 @@ windows_build() {
     return $status
 }
 
+# The browser build, in build-web/site; its Qt is kept like the Windows one.
+web_build() {
+    local t=$SECONDS
+    as_root env DOTWISE_CACHE="$cache" bash tools/web.sh >/dev/null
+    dotwise_took "browser build (its Qt once)" "$t"
+}
+
 case "$mode" in
+web)
+    web_build
+    exec /usr/bin/python3 tools/web-serve.py build-web/site --port "${DOTWISE_WEB_PORT:-8080}"
+    ;;
+web-bench)
+    web_build
+    /usr/bin/python3 tests/web/browser.py build-web/site build-web/browser --bench
+    ;;
 run)
     linux_build OFF dotwise
     exec ./build/dotwise
@@ -220,8 +248,13 @@ release)
     as_root env DOTWISE_CACHE="$cache" DOTWISE_TIMES="${DOTWISE_TIMES:-}" \
         bash tools/fresh-machine.sh
     windows_build
+    web_build
     t=$SECONDS
-    bash tools/reproducible.sh build-release
+    /usr/bin/python3 tests/web/browser.py build-web/site build-web/browser
+    dotwise_took "browser build in Chromium and Firefox" "$t"
+    t=$SECONDS
+    bash tools/reproducible.sh build-release build-web/Dotwise-*-web.zip \
+        build-web/Dotwise-*-web-qt-source
     dotwise_took "packages built twice, the same" "$t"
     # What a Windows screen reader is told needs Wine 10, Debian 13's; the
     # Windows suites skip it on older Wine.

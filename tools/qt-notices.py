@@ -45,6 +45,7 @@ RULES = {
     "unicode-cldr": "True",
     "zlib": "not system_zlib",
     "qeventdispatcher_cf": "False",
+    "tika-mimetypes": "mimetype_database",
     # Qt GUI
     "freetype": "freetype and not system_freetype",
     "freetype-zlib": "freetype and not system_freetype",
@@ -60,11 +61,16 @@ RULES = {
     "webgradients": "True",
     "pixman": "neon",
     "icc-sRGB-color-profile": "pdf",
+    "icc-srgb-color-profile": "pdf",
     "aglfn": "pdf",
     "opengl-headers": "opengl",
     "opengl-es2-headers": "opengl",
     "vulkan-xml-spec": "False",
     "VulkanMemoryAllocator": "vulkan",
+    "vulkanmemoryallocator": "vulkan",
+    # Direct 3D 12, on Windows.
+    "d3d12memoryallocator": "windows",
+    "rhi-miniengine-d3d12-mipmap": "windows",
     # The WebAssembly platform plugin's fonts.
     "vera_font": "wasm",
     "dejayvu": "wasm",
@@ -76,6 +82,7 @@ RULES = {
     "libdbus-1-headers": "False",
     "libpsl": "False",
     "psl": "False",
+    "psl-data": "False",
     "valgrind": "False",
     "cycle": "False",
     "linuxperf": "False",

@@ -6,12 +6,16 @@
 # mismatch diffoscope says what differs. The first build's packages, the
 # Qt source beside the Windows ones, and SHA256SUMS over them go to OUT.
 # The Windows Qt and its source are the ones dev.sh windows uses
-# (DOTWISE_WINDOWS_QT, DOTWISE_QT_SOURCE): Qt is not built again.
-#   tools/reproducible.sh OUT
+# (DOTWISE_WINDOWS_QT, DOTWISE_QT_SOURCE): Qt is not built again. Other
+# release files (the browser build's zip) are put beside them.
+#   tools/reproducible.sh OUT [FILE...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/debian.sh
-out=$(realpath -m "${1:?usage: reproducible.sh OUT}")
+out=$(realpath -m "${1:?usage: reproducible.sh OUT [FILE...]}")
+shift
+extra=()
+for f in "$@"; do extra+=("$(realpath "$f")"); done
 : "${DOTWISE_WINDOWS_QT:?set by dev.sh}" "${DOTWISE_QT_SOURCE:?set by dev.sh}"
 commit=$(git rev-parse HEAD)
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
@@ -67,7 +71,7 @@ done
 
 rm -rf "$out"
 mkdir -p "$out"
-cp -r "$work"/first/packages/. "$out/"
+cp -r "$work"/first/packages/. "${extra[@]}" "$out/"
 (cd "$out" && find . -type f ! -name SHA256SUMS -printf '%P\n' | LC_ALL=C sort |
     xargs sha256sum >SHA256SUMS)
 echo "reproducible: two builds in $((SECONDS - start)) s gave the same packages; in $out with SHA256SUMS"

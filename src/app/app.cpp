@@ -3,13 +3,16 @@
 #include "focusoffers.h"
 #include "taskbar.h"
 #include "translations.h"
+#include "webfiles.h"
 
 #include "quiz/quizwindow.h"
 #include "review/resultswindow.h"
 #include "shell/accessibility.h"
+#include "shell/appearance.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QEventLoop>
 #include <QTimer>
 #include <QWindow>
@@ -69,7 +72,7 @@ public:
     void run()
     {
         setWindowModality(Qt::ApplicationModal);
-        show();
+        showNormal();
         m_loop.exec(QEventLoop::DialogExec);
     }
 
@@ -100,6 +103,13 @@ void AppWindows::retireOnceAnotherIsFocused()
         done->hide();
         QTimer::singleShot(0, done, [done] { delete done; });
     };
+#ifdef Q_OS_WASM
+    // A browser has no window manager to activate the main window in
+    // between, and its Qt tells of no focus change as the next window
+    // shows: the answered question goes at once.
+    retire();
+    return;
+#endif
     // Whatever window comes up next has the focus: the next question, the
     // summary, or the message box of a report their load makes.
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, done,
@@ -145,14 +155,14 @@ void AppWindows::showResults(const QString& questionCountText)
 void AppWindows::showReview()
 {
     if (m_review) {
-        m_review->show();
+        m_review->showNormal();
         m_review->raise();
         m_review->activateWindow();
         return;
     }
     m_review = new review::Form4(m_services);
     m_review->setAttribute(Qt::WA_DeleteOnClose);
-    m_review->show();
+    m_review->showNormal();
 }
 
 void AppWindows::closeAll()
@@ -169,7 +179,18 @@ int run(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(shell::applicationId);
     shell::presentWindowsAsWindows();
     ignoreStaleFocusOffers();
-    const Translations translations(QLocale::system(), QApplication::applicationDirPath());
+    const QString appDirectory = QApplication::applicationDirPath();
+#ifdef Q_OS_WASM
+    // The windows' Arial is drawn in its metric twin, as on Linux.
+    const QStringList fonts{QStringLiteral("fonts/LiberationSans-Regular.ttf"),
+                            QStringLiteral("fonts/LiberationSans-Bold.ttf")};
+    fetchFilesBeside(appDirectory, QStringList{shell::handCursorFile, shell::skinFile,
+                                               quiz::correctSoundFile, quiz::wrongSoundFile} +
+                                       fonts);
+    for (const QString& font : fonts)
+        QFontDatabase::addApplicationFont(appDirectory + u'/' + font);
+#endif
+    const Translations translations(QLocale::system(), appDirectory);
 
     shell::QuizSession session;
     shell::MessageBoxSink errors;
@@ -179,13 +200,14 @@ int run(int argc, char* argv[])
     shell::SystemDesktopShell desktop;
     const auto sound = quiz::createPlatformSoundPlayer();
     const shell::Services services{
-        session,  errors, settings, clock, random, desktop, QApplication::applicationDirPath(),
-        QLocale()};
+        session, errors, settings, clock, random, desktop, appDirectory, QLocale()};
 
     AppWindows windows(services, *sound);
     shell::Form1 form1(services, windows);
     windows.setOwner(&form1);
-    form1.show();
+    // Every window at its own size: a browser's Qt shows a plain window
+    // full screen.
+    form1.showNormal();
     return QApplication::exec();
 }
 

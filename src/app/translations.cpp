@@ -1,4 +1,5 @@
 #include "translations.h"
+#include "webfiles.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -19,6 +20,9 @@ Translations::Translations(const QLocale& locale, const QString& appDirectory)
     // Qt's own texts (a message box's buttons): beside the program on
     // Windows, where the installer puts them; Qt's folder on Linux.
     const QString qtFile = QStringLiteral("qtbase");
+#ifdef Q_OS_WASM
+    fetchFilesBeside(appDirectory, {QStringLiteral("translations/%1_%2.qm").arg(qtFile, m_own.language())});
+#endif
     if (m_qt.load(chosen, qtFile, QStringLiteral("_"),
                   appDirectory + QStringLiteral("/translations")) ||
         m_qt.load(chosen, qtFile, QStringLiteral("_"),

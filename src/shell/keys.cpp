@@ -2,9 +2,42 @@
 
 #include <QKeyEvent>
 
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+#endif
+
 namespace shell {
 
 namespace {
+
+#ifdef Q_OS_WASM
+// Qt's browser platform keeps none of a key's place. The page's key events
+// are watched before Qt sees them: the browser's KeyboardEvent.code names the
+// place ("Digit1" on every layout). -2: the key event Qt is handling came
+// from no keyboard; -1: not a digit-row key, or AltGr held.
+EM_JS(int, dotwise_digit_row_place, (), {
+    var event = Module.dotwiseKeyEvent;
+    if (!event)
+        return -2;
+    var code = event.code || "";
+    var digit = code.length == 6 && code.startsWith("Digit") ? code.charCodeAt(5) - 48 : -1;
+    return digit >= 0 && digit <= 9 && !event.getModifierState("AltGraph") ? digit : -1;
+});
+
+EM_JS(void, dotwise_watch_keys, (), {
+    var watch = function(event) {
+        Module.dotwiseKeyEvent = event;
+        setTimeout(function() {
+            if (Module.dotwiseKeyEvent === event)
+                Module.dotwiseKeyEvent = null;
+        });
+    };
+    window.addEventListener("keydown", watch, true);
+    window.addEventListener("keyup", watch, true);
+});
+
+const bool keysWatched = (dotwise_watch_keys(), true);
+#endif
 
 bool onlyShiftHeld(const QKeyEvent* event)
 {
@@ -46,6 +79,10 @@ int pressedDigit(const QKeyEvent* event)
         return -1;
     if (event->modifiers() & Qt::KeypadModifier)
         return event->modifiers() & Qt::ShiftModifier ? -1 : digitOf(event->key());
+#ifdef Q_OS_WASM
+    if (const int place = dotwise_digit_row_place(); place != -2)
+        return place;
+#endif
     // A press no keyboard made (a test's, an assistive tool's) says no place:
     // its key is taken as it is, unshifted.
     if (event->nativeScanCode() == 0 && event->nativeVirtualKey() == 0)

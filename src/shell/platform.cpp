@@ -66,6 +66,9 @@ std::unique_ptr<QSettings> QSettingsStore::open(const QString& application) cons
     // (named by its path: the organisation form would add a level).
     return std::make_unique<QSettings>(
         QStringLiteral("HKEY_CURRENT_USER\\Software\\") + application, QSettings::NativeFormat);
+#elif defined(Q_OS_WASM)
+    // The browser's local storage for this page's site: kept across reloads.
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);
 #else
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application);
 #endif

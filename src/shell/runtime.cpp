@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace shell {
 
@@ -86,6 +89,28 @@ int decimalMagnitude(const QString& plain)
     return magnitude + exponent;
 }
 
+// std::from_chars for a double, whose C form is taken whatever the process
+// locale is. The browser build's libc++ (before 20) has no floating-point
+// from_chars: there strtod does it, which musl reads in the C form always.
+std::from_chars_result parseDouble(const char* first, const char* last, double& value)
+{
+#if defined(_LIBCPP_VERSION) && _LIBCPP_VERSION < 200000
+    const std::string text(first, last);
+    char* end = nullptr;
+    errno = 0;
+    const double parsed = std::strtod(text.c_str(), &end);
+    const char* stop = first + (end - text.c_str());
+    if (end == text.c_str())
+        return {first, std::errc::invalid_argument};
+    if (errno == ERANGE && (parsed == 0.0 || std::isinf(parsed)))
+        return {stop, std::errc::result_out_of_range};
+    value = parsed;
+    return {stop, std::errc()};
+#else
+    return std::from_chars(first, last, value);
+#endif
+}
+
 } // namespace
 
 std::optional<double> parseNumber(const QString& text, const QLocale& locale)
@@ -146,7 +171,7 @@ std::optional<double> parseNumber(const QString& text, const QLocale& locale)
     if (*first == '+')
         ++first; // from_chars takes no plus sign
     double value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
+    const auto [end, error] = parseDouble(first, last, value);
     if (error == std::errc::result_out_of_range) {
         // Still a number: too big is infinite, too small is zero.
         value = decimalMagnitude(plain) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
