@@ -65,10 +65,11 @@ debian_enable_sources() {
     return 1
 }
 
-# CPack, under umask 022 as dpkg-buildpackage packs: the .deb's members take
-# the modes of CPack's own temporary files.
+# CPack, under umask 022 as dpkg-buildpackage packs (the .deb's members take
+# the modes of CPack's own temporary files), and in UTC (a zip keeps its
+# entries' times in local time).
 dotwise_cpack() {
-    (umask 022 && cpack "$@")
+    (umask 022 && TZ=UTC cpack "$@")
 }
 
 # Runs as root directly, through sudo otherwise.

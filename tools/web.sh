@@ -37,8 +37,9 @@ in_root "$root" env DOTWISE_CACHE="$cache_dir" \
     SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}" \
     bash -euo pipefail -c '
     cd "$1"
-    # Packed as dpkg-buildpackage packs (tools/debian.sh says why).
+    # Packed as tools/debian.sh packs, and says why.
     umask 022
+    export TZ=UTC
     qt_source=$(bash tools/qt-source.sh "$(dpkg-query -W -f="\${Version}" qt6-base-dev-tools)")
     # Qt finds emscripten through an emsdk folder, as tools/web-qt.sh says.
     mkdir -p /root/emsdk
