@@ -144,7 +144,7 @@ class Page:
         modifiers = (8 if shift else 0) | (2 if ctrl else 0)
         down = {"type": "keyDown", "key": key, "code": code, "modifiers": modifiers,
                 "windowsVirtualKeyCode": vk, "nativeVirtualKeyCode": vk,
-                "location": 3 if keypad else 0}
+                "isKeypad": keypad}
         if text:
             down["text"] = text
         self.browser.call("Input.dispatchKeyEvent", down)
@@ -199,11 +199,11 @@ def summary_counts(page):
 
 
 def answer_buttons(page):
-    letters = page.wait("the four letter buttons", lambda: [
-        n for r, n in page.accessible() if r == "button" and len(n) == 1 and n.isalpha()])
-    if len(letters) != 4:
-        fail(f"a question's letter buttons, by name: {letters}")
-    return letters
+    """The question's four letter buttons, once the layer has made them all."""
+    def letters():
+        found = [n for r, n in page.accessible() if r == "button" and len(n) == 1 and n.isalpha()]
+        return found if len(found) == 4 else None
+    return page.wait("a question's four letter buttons, by name", letters)
 
 
 def test(site, out):
