@@ -8,10 +8,11 @@
 #   tools/dev.sh release  the release checks: every suite under the
 #                         sanitizers, the fuzzers, the test command first on
 #                         new Debian 12, 13 and testing roots, the Windows
-#                         build under Wine, UI Automation under Wine 10, the
-#                         packages built twice to the same bytes, into
-#                         build-release/ with SHA256SUMS (needs root and
-#                         downloads)
+#                         build under Wine, the browser build in headless
+#                         Chromium and Firefox ESR, the packages built twice
+#                         to the same bytes, into build-release/ with
+#                         SHA256SUMS, UI Automation under Wine 10 (needs
+#                         root and downloads)
 #   tools/dev.sh package  installs what is missing, builds the Debian package
 #   tools/dev.sh bench    installs what is missing, builds, prints the timings
 #   tools/dev.sh windows  builds Qt for Windows once, cross-builds Dotwise, runs
