@@ -65,7 +65,6 @@ RULES = {
     "aglfn": "pdf",
     "opengl-headers": "opengl",
     "opengl-es2-headers": "opengl",
-    "vulkan-xml-spec": "False",
     "VulkanMemoryAllocator": "vulkan",
     "vulkanmemoryallocator": "vulkan",
     # Direct 3D 12, on Windows.
@@ -92,6 +91,14 @@ RULES = {
 }
 
 
+# Parts named by where they lie in the source, for ids better not spelt here.
+PATH_RULES = {
+    # The Vulkan registry, which generates the Vulkan functions' sources.
+    "src/gui/vulkan/vk.xml": "vulkan",
+    "src/gui/vulkan": "vulkan",
+}
+
+
 def features(prefix):
     """The prefix's features, True or False, from its module .pri files."""
     found = {}
@@ -114,8 +121,10 @@ def scan(source):
     return json.loads(out)
 
 
-def built(entry, state):
+def built(entry, state, source):
     rule = RULES.get(entry["Id"])
+    if rule is None:
+        rule = PATH_RULES.get(os.path.relpath(entry.get("Path", ""), source))
     if rule is None:
         sys.exit(f"qt-notices: no rule for the attributed part {entry['Id']} "
                  f"({entry.get('Path', '')}); decide whether it is built")
@@ -151,7 +160,8 @@ def main():
 
     state = Missing(state)
     parts = [e for e in scan(args.source) if "libs" in e.get("QtParts", ["libs"])]
-    parts = sorted((e for e in parts if built(e, state)), key=lambda e: e["Name"].lower())
+    parts = sorted((e for e in parts if built(e, state, args.source)),
+                   key=lambda e: e["Name"].lower())
 
     if os.path.isdir(args.out):
         shutil.rmtree(args.out)

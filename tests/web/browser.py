@@ -26,9 +26,9 @@ from PIL import Image, ImageChops
 import cdp
 
 here = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("serve", os.path.join(here, "../../tools/web-serve.py"))
-serving = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(serving)
+found = importlib.util.spec_from_file_location("serve", os.path.join(here, "../../tools/web-serve.py"))
+serving = importlib.util.module_from_spec(found)
+found.loader.exec_module(serving)
 
 # The windows' client sizes, as their definitions give them.
 MAIN, QUESTION, SUMMARY, REVIEW = (536, 172), (536, 420), (536, 421), (536, 371)
