@@ -12,8 +12,8 @@
 #include "shell/mainwindow.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QTimer>
 #include <QWindow>
 
@@ -199,8 +199,8 @@ int run(int argc, char* argv[])
     shell::MixingGenerator random;
     shell::SystemDesktopShell desktop;
     const auto sound = quiz::createPlatformSoundPlayer();
-    const shell::Services services{
-        session, errors, settings, clock, random, desktop, appDirectory, QLocale()};
+    const shell::Services services{session, errors,  settings,     clock,
+                                   random,  desktop, appDirectory, QLocale()};
 
     AppWindows windows(services, *sound);
     shell::Form1 form1(services, windows);

@@ -21,7 +21,8 @@ Translations::Translations(const QLocale& locale, const QString& appDirectory)
     // Windows, where the installer puts them; Qt's folder on Linux.
     const QString qtFile = QStringLiteral("qtbase");
 #ifdef Q_OS_WASM
-    fetchFilesBeside(appDirectory, {QStringLiteral("translations/%1_%2.qm").arg(qtFile, m_own.language())});
+    fetchFilesBeside(appDirectory,
+                     {QStringLiteral("translations/%1_%2.qm").arg(qtFile, m_own.language())});
 #endif
     if (m_qt.load(chosen, qtFile, QStringLiteral("_"),
                   appDirectory + QStringLiteral("/translations")) ||

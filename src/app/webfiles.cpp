@@ -9,6 +9,7 @@ namespace {
 EM_JS_DEPS(dotwise_webfiles, "$UTF8ToString,$FS");
 
 // Waits (through Asyncify) until every fetch has ended.
+// clang-format off
 EM_ASYNC_JS(void, dotwise_fetch_beside, (const char* folder, const char* names), {
     var dir = UTF8ToString(folder);
     await Promise.all(UTF8ToString(names).split("\n").map(async function(name) {
@@ -24,6 +25,7 @@ EM_ASYNC_JS(void, dotwise_fetch_beside, (const char* folder, const char* names),
         }
     }));
 });
+// clang-format on
 
 } // namespace
 

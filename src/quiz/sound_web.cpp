@@ -11,6 +11,7 @@
 
 namespace {
 
+// clang-format off
 EM_JS(void, dotwise_sound_stop, (), {
     var sound = Module.dotwiseSound;
     if (!sound)
@@ -24,7 +25,9 @@ EM_JS(void, dotwise_sound_stop, (), {
         sound.playing = null;
     }
 });
+// clang-format on
 
+// clang-format off
 EM_JS(void, dotwise_sound_play, (const unsigned char* data, int size), {
     var sound = Module.dotwiseSound;
     if (!sound)
@@ -59,6 +62,7 @@ EM_JS(void, dotwise_sound_play, (const unsigned char* data, int size), {
         play(source, 0);
     }, beep);
 });
+// clang-format on
 
 class WebAudioBackend final : public quiz::SoundBackend {
 public:

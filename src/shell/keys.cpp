@@ -15,6 +15,7 @@ namespace {
 // are watched before Qt sees them: the browser's KeyboardEvent.code names the
 // place ("Digit1" on every layout). -2: the key event Qt is handling came
 // from no keyboard; -1: not a digit-row key, or AltGr held.
+// clang-format off
 EM_JS(int, dotwise_digit_row_place, (), {
     var event = Module.dotwiseKeyEvent;
     if (!event)
@@ -23,7 +24,9 @@ EM_JS(int, dotwise_digit_row_place, (), {
     var digit = code.length == 6 && code.startsWith("Digit") ? code.charCodeAt(5) - 48 : -1;
     return digit >= 0 && digit <= 9 && !event.getModifierState("AltGraph") ? digit : -1;
 });
+// clang-format on
 
+// clang-format off
 EM_JS(void, dotwise_watch_keys, (), {
     var watch = function(event) {
         Module.dotwiseKeyEvent = event;
@@ -35,6 +38,7 @@ EM_JS(void, dotwise_watch_keys, (), {
     window.addEventListener("keydown", watch, true);
     window.addEventListener("keyup", watch, true);
 });
+// clang-format on
 
 const bool keysWatched = (dotwise_watch_keys(), true);
 #endif
