@@ -64,8 +64,10 @@ echo "EMSCRIPTEN_ROOT = '../../usr/share/emscripten'" >/root/emsdk/.emscripten
 export EMSDK=/root/emsdk
 mkdir build && cd build
 echo "web-qt: configuring and building (about 20 minutes on 2 cores)"
+# A unity build compiles each library's sources in batches: far fewer
+# compiler runs over Qt's large headers.
 ../src/configure -platform wasm-emscripten -qt-host-path /usr -prefix "$PREFIX" \
-    -release -nomake examples -nomake tests -- \
+    -release -nomake examples -nomake tests -unity-build -- \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     $FEATURES >../configure.log 2>&1 || {
     tail -60 ../configure.log; exit 1; }
