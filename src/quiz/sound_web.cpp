@@ -1,11 +1,12 @@
 // In a browser: the page's Web Audio. The WAV file is read from the files
 // fetched beside the program and decoded by the browser; a file that cannot
 // be read or decoded gives a short beep instead, as the desktop gives its
-// bell. A new sound cuts off the last, and one still being decoded when a
-// newer one comes is dropped.
+// bell. Each file is read and decoded once. A new sound cuts off the last,
+// and one still being decoded when a newer one comes is dropped.
 #include "sound.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <emscripten.h>
 
@@ -28,10 +29,11 @@ EM_JS(void, dotwise_sound_stop, (), {
 // clang-format on
 
 // clang-format off
-EM_JS(void, dotwise_sound_play, (const unsigned char* data, int size), {
+EM_JS(void, dotwise_sound_play, (int file, const unsigned char* data, int size), {
     var sound = Module.dotwiseSound;
     if (!sound)
-        sound = Module.dotwiseSound = {context : new AudioContext(), playing : null, token : 0};
+        sound = Module.dotwiseSound = {context : new AudioContext(), playing : null, token : 0,
+                                       decoded : {}};
     var token = ++sound.token;
     var context = sound.context;
     var play = function(node, seconds) {
@@ -49,12 +51,15 @@ EM_JS(void, dotwise_sound_play, (const unsigned char* data, int size), {
         play(tone, 0.15);
     };
     context.resume();
-    if (size <= 0) {
+    if (file < 0) {
         beep();
         return;
     }
-    var bytes = HEAPU8.slice(data, data + size).buffer;
-    context.decodeAudioData(bytes).then(function(buffer) {
+    // Each file is decoded once: decoding takes the page several
+    // milliseconds, as long as the next question takes to show.
+    if (data)
+        sound.decoded[file] = context.decodeAudioData(HEAPU8.slice(data, data + size).buffer);
+    sound.decoded[file].then(function(buffer) {
         if (token !== sound.token)
             return;
         var source = context.createBufferSource();
@@ -68,24 +73,34 @@ class WebAudioBackend final : public quiz::SoundBackend {
 public:
     bool playFile(const QString& path, bool) override
     {
+        // The files beside the program are fetched once, at start.
+        if (const auto known = m_files.constFind(path); known != m_files.cend()) {
+            dotwise_sound_play(*known, nullptr, 0);
+            return true;
+        }
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return false;
         const QByteArray data = file.readAll();
         if (data.isEmpty())
             return false;
-        dotwise_sound_play(reinterpret_cast<const unsigned char*>(data.constData()),
+        const int id = int(m_files.size());
+        m_files.insert(path, id);
+        dotwise_sound_play(id, reinterpret_cast<const unsigned char*>(data.constData()),
                            int(data.size()));
         return true;
     }
 
     bool playDefault(bool) override
     {
-        dotwise_sound_play(nullptr, 0);
+        dotwise_sound_play(-1, nullptr, 0);
         return true;
     }
 
     void stop() override { dotwise_sound_stop(); }
+
+private:
+    QHash<QString, int> m_files;
 };
 
 } // namespace
