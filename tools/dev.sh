@@ -228,6 +228,8 @@ stop_jobs() {
     for name in "${!job_pid[@]}"; do
         as_root kill -- -"$(cat "${job_group[$name]}")" 2>/dev/null || true
         wait "${job_pid[$name]}" 2>/dev/null || true
+        echo "ended beside: $name; the end of its output:" >&2
+        tail -5 "${job_log[$name]}" >&2
         rm -f "${job_log[$name]}" "${job_group[$name]}"
     done
 }
@@ -271,10 +273,10 @@ test)
     ;;
 release)
     # Every suite under AddressSanitizer + UBSan with leak checks, each fuzz
-    # target for 30 s, the README's test command first on new machines (the
-    # whole check, `fresh`, does not fit CI's time on two cores), then the
-    # Windows build under Wine with its CTest summary, and what a Windows
-    # screen reader is told.
+    # target for 30 s, the Windows build under Wine with its CTest summary,
+    # the browser build, the packages built twice, what a Windows screen
+    # reader is told; and the README's test command first on new machines
+    # (the whole check, `fresh`, does not fit CI's time on two cores).
     # Two parts run beside the others: the new-machine checks, whose time
     # goes mostly to apt and dpkg, one process at a time; and the
     # WebAssembly Qt when it is not built yet, the longest build of all, at

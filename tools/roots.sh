@@ -9,6 +9,7 @@
 #   . tools/roots.sh
 
 roots=()
+declare -A root_debs
 
 # The processes whose root is the given folder.
 in_root_processes() {
@@ -45,8 +46,22 @@ cleanup_roots() {
             return 1
         fi
     done
-    for root in "${roots[@]}"; do rm -rf --one-file-system "$root"; done
+    for root in "${roots[@]}"; do
+        keep_debs "$root/var/cache/apt/archives" "${root_debs[$root]}"
+        rm -rf --one-file-system "$root"
+    done
     roots=()
+}
+# Adds the packages a root downloaded to those kept for its release, each
+# under its own name only once whole: roots of one release may be made at
+# the same time, and each has its own copy (apt locks the folder it
+# downloads to).
+keep_debs() {
+    local from=$1 debs=$2 f
+    for f in "$from"/*.deb; do
+        [ -e "$f" ] && [ ! -e "$debs/${f##*/}" ] || continue
+        cp "$f" "$debs/.${f##*/}.$$" && mv -f "$debs/.${f##*/}.$$" "$debs/${f##*/}"
+    done
 }
 cleanup() {
     [ -n "$(jobs -p)" ] && kill $(jobs -p) 2>/dev/null
@@ -66,10 +81,11 @@ new_root() {
     echo "== a new $release root ($2) from $mirror"
     mkdir -p "$debs"
     if [ ! -f "$image" ]; then
+        mkdir -p "$work/$1-debs"
         local keep=(--skip=essential/unlink
             --setup-hook='mkdir -p "$1/var/cache/apt/archives"'
             --setup-hook="sync-in $debs /var/cache/apt/archives/"
-            --customize-hook="sync-out /var/cache/apt/archives $debs")
+            --customize-hook="sync-out /var/cache/apt/archives $work/$1-debs")
         # Not quiet: apt's own reason for a failure is in the log then.
         if ! mmdebstrap --variant=minbase "${keep[@]}" "$release" "$image" "$mirror" \
             >"$work/$release.log" 2>&1; then
@@ -87,8 +103,13 @@ new_root() {
             }
         fi
     fi
+    if [ -d "$work/$1-debs" ]; then
+        keep_debs "$work/$1-debs" "$debs"
+        rm -rf "$work/$1-debs"
+    fi
     mkdir "$root"
     roots+=("$root")
+    root_debs[$root]=$debs
     tar -C "$root" -xf "$image"
     if [ "$release" = bookworm ]; then
         rm "$root/etc/apt/sources.list"
@@ -101,7 +122,12 @@ new_root() {
     mount --bind /sys "$root/sys"
     mount --bind /dev "$root/dev"
     mount --bind /dev/pts "$root/dev/pts"
-    mount --bind "$debs" "$root/var/cache/apt/archives"
+    mkdir -p "$root/var/cache/apt/archives/partial"
+    local kept=("$debs"/*.deb)
+    if [ -e "${kept[0]}" ]; then
+        cp -lf "${kept[@]}" "$root/var/cache/apt/archives/" 2>/dev/null ||
+            cp -f "${kept[@]}" "$root/var/cache/apt/archives/"
+    fi
 }
 
 # Runs a command in a root as from a bare root shell there: no locale, no
