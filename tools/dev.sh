@@ -224,6 +224,7 @@ await() {
 # On a failure, what still runs beside is ended (its own exit unmounts its
 # roots).
 stop_jobs() {
+    set +e
     local name
     for name in "${!job_pid[@]}"; do
         as_root kill -- -"$(cat "${job_group[$name]}")" 2>/dev/null || true

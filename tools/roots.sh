@@ -63,7 +63,10 @@ keep_debs() {
         cp "$f" "$debs/.${f##*/}.$$" && mv -f "$debs/.${f##*/}.$$" "$debs/${f##*/}"
     done
 }
+# Runs to its end however the script ends, a signal included (errexit
+# would stop it there at the first test that fails).
 cleanup() {
+    set +e
     [ -n "$(jobs -p)" ] && kill $(jobs -p) 2>/dev/null
     cleanup_roots && rm -rf --one-file-system "$work"
 }
